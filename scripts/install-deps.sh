@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the game needs to build, run and test.
+# Both README commands call this; it does nothing when all is there.
+set -euo pipefail
+
+packages=(
+  g++
+  cmake
+  make
+  pkg-config
+  libgtest-dev
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+as_root=()
+if [ "$(id -u)" -ne 0 ]; then
+  as_root=(sudo)
+fi
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"

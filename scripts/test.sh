@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs what is missing, then builds and runs every test twice: in the
+# release build and under AddressSanitizer + UndefinedBehaviorSanitizer.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/install-deps.sh
+
+for variant in release sanitize; do
+  echo "=== $variant build"
+  bash scripts/build.sh "$variant"
+  echo "=== $variant tests"
+  ctest --test-dir "build/$variant" --output-on-failure -j "$(nproc)"
+done

@@ -1,0 +1,116 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include "flight/asteroid.h"
+#include "flight/enemy_ship.h"
+#include "flight/gate.h"
+#include "platform/clock.h"
+#include "platform/d3d_vector.h"
+#include "stations/station.h"
+#include "world/random.h"
+#include "world/stern.h"
+
+constexpr std::uint16_t kKeinePassagiere = 999;
+constexpr int kAsteroidAnzahl = 5000;
+
+// Everything the game knows about the player, the universe and the current
+// location, in one record so that a test can make a fresh one, step it and
+// look at it. The names are the game's own and every subsystem uses them
+// directly. Values are those of a new game.
+struct GameState {
+    // --- where the ship is: system, planet, body (0 the planet, 1..9 moons)
+    std::uint16_t sternenpos = 0;
+    std::uint16_t planetenpos = 2;
+    std::uint16_t mondpos = 0;
+
+    std::int32_t geld = 100;
+
+    // --- equipment
+    std::uint16_t kanone = 1;           // 0 none, 1 laser .. 4 positron
+    std::uint16_t energielader = 1;
+    std::uint16_t energiespeicher = 1;  // energie is capped at 7 * energiespeicher
+    std::uint16_t schildlader = 1;
+    std::uint16_t schildspeicher = 1;   // schild is capped at 7 * schildspeicher
+    std::uint16_t laderaum = 20;
+    std::uint16_t lenkraketen = 0;
+    std::uint16_t beschleuniger = 0;
+    std::uint16_t gigabomben = 0;
+    std::uint16_t ecm = 0;
+
+    // --- energy; a schild above 65500 has wrapped below zero: destroyed
+    std::uint16_t energie = 3;
+    std::uint16_t schild = 3;
+
+    // --- cargo aboard, units (goods 0..15, see goods.h)
+    std::uint16_t uranld = 0, platinld = 0, goldld = 0, iridiumld = 0;
+    std::uint16_t roboterld = 0, computerld = 0, elektronikld = 0, maschinenld = 0;
+    std::uint16_t panzerld = 0, kanonenld = 0, raketenld = 0, munitionld = 0;
+    std::uint16_t nahrungld = 0, textilienld = 0, ersatzteileld = 0, luxusgutld = 0;
+
+    // --- local prices, credits per unit, set on every arrival
+    std::int32_t uran = 0, platin = 0, gold = 0, iridium = 0;
+    std::int32_t roboter = 0, computer = 0, elektronik = 0, maschinen = 0;
+    std::int32_t panzer = 0, kanonen = 0, raketen = 0, munition = 0;
+    std::int32_t nahrung = 0, textilien = 0, ersatzteile = 0, luxusgut = 0;
+
+    // --- passengers aboard
+    std::uint16_t passagiertyp = kKeinePassagiere;  // 0..9, 999 none
+    std::uint16_t passagierziel = 0;                // system index
+
+    // --- local offers, rebuilt on every arrival
+    std::uint16_t passagiere = 0;  // kind waiting at the traffic station
+    std::uint16_t pziel = 0;       // their destination system
+    std::uint32_t aufgabeP = 0;    // mission target offered: planet 0..22
+    std::uint32_t aufgabeM = 0;    //   and body 0..9
+    std::int32_t aufgabePlanet = 0;  // accepted mission target; 0, 0 = none
+    std::int32_t aufgabeMond = 0;
+
+    // --- ship pose
+    float x = 0.0f, y = 0.0f, z = 0.0f;
+    float speed = 0.0f;
+    D3DVECTOR blickrichtung{1.0f, 0.0f, 0.0f};
+    D3DVECTOR aufrichtung{0.0f, 1.0f, 0.0f};
+    D3DVECTOR xAchse{0.0f, 0.0f, -1.0f};
+
+    // --- situation
+    std::int32_t kampf = 0;        // non-zero while enemy ships attack
+    std::int32_t ranking = 0;      // strength as the enemy sees it, per frame
+    std::int32_t gameover = 0;     // frames left of the game-over message
+    std::int32_t abspeichern = 0;  // options menu open
+    std::int32_t render = 0;       // frame mode: 0 flight, 1 star map, 2 docked, 3 jump
+    std::int32_t raketenwarnz = 2; // frames to the next missile warning sound
+
+    // --- the universe: 545 systems, built once at start-up
+    std::vector<Stern> stern;
+
+    // --- objects of the current location; an empty slot holds nothing
+    std::vector<Asteroid> asteroid;  // 5000, made once, moved on every arrival
+    std::optional<Asteroid> bergasteroid;
+    std::array<std::optional<Station>, kStationSlots> station;
+    std::array<std::optional<EnemyShip>, kRaumschiffSlots> raumschiff;
+    std::optional<Gate> sonnentor, aussentor, planetentor, mondtor, sternentor;
+    float yviertel = 0.0f;  // the planet's extra half turn
+
+    // --- what the game draws on: the shared generator, the clock that seeds
+    // it on arrival, and the hook that sets the scene's main light again
+    // whenever a location is built (left empty without a display).
+    Random rng;
+    MillisecondClock timeGetTime = systemMilliseconds;
+    std::function<void()> setMainLight;
+
+    const Stern& aktuellerStern() const { return stern.at(sternenpos); }
+    Stern& aktuellerStern() { return stern.at(sternenpos); }
+};
+
+// The ship's strength as the enemy sees it: chargers, storage and 4 x gun.
+inline int computeRanking(const GameState& s) {
+    return s.energielader + s.energiespeicher + s.schildlader + s.schildspeicher + 4 * s.kanone;
+}
+
+// Resets the game to a new game at Earth and builds Earth's location.
+void Start_newGame(GameState& s);

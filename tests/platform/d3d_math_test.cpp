@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "platform/d3d_matrix.h"
+
+namespace {
+
+void expectMatrixNear(const D3DMATRIX& actual, const float (&expected)[16], float tolerance) {
+    for (int i = 0; i < 16; ++i) {
+        EXPECT_NEAR(actual(i / 4, i % 4), expected[i], tolerance) << "element _" << i / 4 + 1 << i % 4 + 1;
+    }
+}
+
+D3DMATRIX filled(float start) {
+    D3DMATRIX m;
+    for (int i = 0; i < 16; ++i) m(i / 4, i % 4) = start + static_cast<float>(i);
+    return m;
+}
+
+}  // namespace
+
+TEST(D3DMath, ProjectionOfTheFlightView) {
+    D3DMATRIX m = filled(7.0f);
+    ASSERT_EQ(D3DUtil_SetProjectionMatrix(m, 1.0f, 1.0f, 10.0f, 200000.0f), S_OK);
+    // cot(0.5) = 1.830487721; Q = 200000 / 199990.
+    const float q = 200000.0f / 199990.0f;
+    const float expected[16] = {1.8304877f, 0, 0, 0,  0, 1.8304877f, 0, 0,
+                                0, 0, q, 1,            0, 0, -q * 10.0f, 0};
+    expectMatrixNear(m, expected, 1e-5f);
+
+    // A point on the near plane lands at depth 0, one on the far plane at 1.
+    D3DVECTOR p;
+    ASSERT_EQ(D3DMath_VectorMatrixMultiply(p, {0, 0, 10.0f}, m), S_OK);
+    EXPECT_NEAR(p.z, 0.0f, 1e-6f);
+    ASSERT_EQ(D3DMath_VectorMatrixMultiply(p, {0, 0, 200000.0f}, m), S_OK);
+    EXPECT_NEAR(p.z, 1.0f, 1e-6f);
+}
+
+TEST(D3DMath, DegenerateProjectionsLeaveTheMatrixAlone) {
+    const D3DMATRIX before = filled(3.0f);
+    D3DMATRIX m = before;
+    EXPECT_EQ(D3DUtil_SetProjectionMatrix(m, 1.0f, 1.0f, 10.0f, 10.005f), E_INVALIDARG);
+    EXPECT_EQ(m, before);
+    // Half-angle sine near zero: 2 pi and 44 radians (the gate jump's frame 43).
+    EXPECT_EQ(D3DUtil_SetProjectionMatrix(m, 2.0f * 3.14159265f, 1.0f, 10.0f, 200000.0f), E_INVALIDARG);
+    EXPECT_EQ(D3DUtil_SetProjectionMatrix(m, 44.0f, 1.0f, 10.0f, 200000.0f), E_INVALIDARG);
+    EXPECT_EQ(m, before);
+    // Other large angles are taken as they are.
+    EXPECT_EQ(D3DUtil_SetProjectionMatrix(m, 42.0f, 1.0f, 10.0f, 200000.0f), S_OK);
+}
+
+TEST(D3DMath, ViewFromMinus1500TowardTheOrigin) {
+    D3DMATRIX m = filled(1.0f);
+    ASSERT_EQ(D3DUtil_SetViewMatrix(m, {-1500, 0, 0}, {0, 0, 0}, {0, 1, 0}), S_OK);
+    // view (1,0,0), up (0,1,0), right = up x view = (0,0,-1).
+    const float expected[16] = {0, 0, 1, 0,  0, 1, 0, 0,  -1, 0, 0, 0,  0, 0, 1500, 1};
+    expectMatrixNear(m, expected, 1e-6f);
+
+    // The origin is 1500 ahead; a point at +z (the ship's left) is on screen left.
+    D3DVECTOR p;
+    D3DMath_VectorMatrixMultiply(p, {0, 0, 0}, m);
+    EXPECT_EQ(p, D3DVECTOR(0, 0, 1500));
+    D3DMath_VectorMatrixMultiply(p, {-1500, 0, 100}, m);
+    EXPECT_NEAR(p.x, -100.0f, 1e-4f);
+}
+
+TEST(D3DMath, ViewWithUpAlongTheViewFallsBackOrFails) {
+    D3DMATRIX m;
+    // Looking straight up with world up (0,1,0): the (0,0,1) fallback gives a
+    // valid orthonormal camera.
+    ASSERT_EQ(D3DUtil_SetViewMatrix(m, {0, 0, 0}, {0, 50, 0}, {0, 1, 0}), S_OK);
+    const D3DVECTOR right{m._11, m._21, m._31}, up{m._12, m._22, m._32}, view{m._13, m._23, m._33};
+    EXPECT_NEAR(magnitude(right), 1.0f, 1e-6f);
+    EXPECT_NEAR(magnitude(up), 1.0f, 1e-6f);
+    EXPECT_NEAR(dotProduct(up, view), 0.0f, 1e-6f);
+    EXPECT_NEAR(view.y, 1.0f, 1e-6f);
+
+    const D3DMATRIX before = filled(9.0f);
+    m = before;
+    EXPECT_EQ(D3DUtil_SetViewMatrix(m, {5, 5, 5}, {5, 5, 5}, {0, 1, 0}), E_INVALIDARG);
+    EXPECT_EQ(m, before);
+}
+
+TEST(D3DMath, ProductOrderAndAliasing) {
+    D3DMATRIX rotZ, move;
+    D3DUtil_SetRotateZMatrix(rotZ, 0.5f);
+    D3DUtil_SetTranslateMatrix(move, 10, 0, 0);
+
+    // q = b * a: b applies first. Translating then turning moves the point
+    // onto the turned x axis.
+    D3DMATRIX q;
+    D3DMath_MatrixMultiply(q, rotZ, move);
+    D3DVECTOR p;
+    D3DMath_VectorMatrixMultiply(p, {0, 0, 0}, q);
+    EXPECT_NEAR(p.x, 10.0f * std::cos(0.5f), 1e-5f);
+    EXPECT_NEAR(p.y, 10.0f * std::sin(0.5f), 1e-5f);
+
+    D3DMATRIX a = filled(1.0f), b = filled(-4.0f), separate;
+    D3DMath_MatrixMultiply(separate, a, b);
+    D3DMATRIX aliasFirst = a;
+    D3DMath_MatrixMultiply(aliasFirst, aliasFirst, b);
+    D3DMATRIX aliasSecond = b;
+    D3DMath_MatrixMultiply(aliasSecond, a, aliasSecond);
+    EXPECT_EQ(aliasFirst, separate);
+    EXPECT_EQ(aliasSecond, separate);
+}
+
+TEST(D3DMath, RotationsAndDegenerateInputs) {
+    // About the y axis the general rotation equals the axis builder.
+    D3DMATRIX general, axis;
+    D3DUtil_SetRotationMatrix(general, {0, 3, 0}, 0.7f);
+    D3DUtil_SetRotateYMatrix(axis, -0.7f);  // the general builder turns the other way round
+    for (int i = 0; i < 16; ++i) EXPECT_NEAR(general(i / 4, i % 4), axis(i / 4, i % 4), 1e-6f);
+
+    // A zero axis gives the identity, not NaNs.
+    D3DMATRIX m = filled(2.0f), identity;
+    D3DUtil_SetIdentityMatrix(identity);
+    D3DUtil_SetRotationMatrix(m, {0, 0, 0}, 1.0f);
+    EXPECT_EQ(m, identity);
+
+    // Normalising a zero vector leaves it as it is.
+    EXPECT_EQ(normalize(D3DVECTOR(0.0f)), D3DVECTOR(0.0f));
+    EXPECT_NEAR(magnitude(normalize({3, -4, 12})), 1.0f, 1e-6f);
+
+    // A point through a matrix whose fourth column is zero fails and stays.
+    D3DMATRIX flat;
+    D3DUtil_SetIdentityMatrix(flat);
+    flat._44 = 0;
+    D3DVECTOR out{1, 2, 3};
+    EXPECT_EQ(D3DMath_VectorMatrixMultiply(out, {4, 5, 6}, flat), E_INVALIDARG);
+    EXPECT_EQ(out, D3DVECTOR(1, 2, 3));
+
+    // In-place transformation reads all of the input first.
+    D3DMATRIX rot;
+    D3DUtil_SetRotateZMatrix(rot, 3.14159265f / 2);
+    D3DVECTOR v{1, 0, 0};
+    ASSERT_EQ(D3DMath_VectorMatrixMultiply(v, v, rot), S_OK);
+    EXPECT_NEAR(v.x, 0.0f, 1e-6f);
+    EXPECT_NEAR(v.y, 1.0f, 1e-6f);
+}
+
+TEST(D3DMath, ObjectMatrixTurnsXThenYThenZThenMoves) {
+    const D3DVECTOR pos{100, 200, 300}, ang{0.3f, -1.1f, 2.0f};
+    D3DMATRIX rx, ry, rz, t, expected;
+    D3DUtil_SetRotateXMatrix(rx, ang.x);
+    D3DUtil_SetRotateYMatrix(ry, ang.y);
+    D3DUtil_SetRotateZMatrix(rz, ang.z);
+    D3DUtil_SetTranslateMatrix(t, pos.x, pos.y, pos.z);
+    D3DVECTOR step{1, 2, 3};
+    for (const D3DMATRIX* m : {&rx, &ry, &rz, &t}) D3DMath_VectorMatrixMultiply(step, step, *m);
+
+    D3DVECTOR placed;
+    D3DMath_VectorMatrixMultiply(placed, {1, 2, 3}, objectMatrix(pos, ang));
+    EXPECT_NEAR(placed.x, step.x, 1e-3f);
+    EXPECT_NEAR(placed.y, step.y, 1e-3f);
+    EXPECT_NEAR(placed.z, step.z, 1e-3f);
+}

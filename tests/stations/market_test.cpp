@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+
+#include "stations/market.h"
+#include "support/test_world.h"
+#include "world/goods.h"
+
+namespace {
+
+// Puts the ship at a system's planet without building the location.
+void placeAt(GameState& s, int system, int planet, int body) {
+    s.sternenpos = static_cast<std::uint16_t>(system);
+    s.planetenpos = static_cast<std::uint16_t>(planet);
+    s.mondpos = static_cast<std::uint16_t>(body);
+}
+
+}  // namespace
+
+TEST(MarketPrices, FollowEconomyGovernmentAndPlace) {
+    GameState s = freshWorld();
+    for (int system = 0; system < kSternAnzahl; system += 7) {
+        const Stern& st = s.stern[system];
+        const int w = wirtschaft(st), r = regierung(st), n = st.planeten;
+        const int p = st.planeten / 2, m = 0;
+        placeAt(s, system, p, m);
+        s.rng.srand(static_cast<unsigned>(system) * 31u);
+        const auto draws = s.rng.draws();
+        setMarketPrices(s);
+        EXPECT_EQ(s.rng.draws() - draws, 16u);
+
+        auto within = [](int price, int base, int spread) {
+            return price >= base && price < base + spread;
+        };
+        SCOPED_TRACE(testing::Message() << "system " << system);
+        EXPECT_TRUE(within(s.textilien, p + m + 20, 3));
+        EXPECT_TRUE(within(s.nahrung, p + m + 10, 2));
+        EXPECT_TRUE(within(s.ersatzteile, n - p - m + 30, 4));
+        EXPECT_TRUE(within(s.luxusgut, n - p - m + 40, 5));
+        const int war = r <= 1 ? 2 : 1;
+        const std::array<std::pair<int, int>, 4> military{{{8, 40}, {9, 20}, {10, 30}, {11, 10}}};
+        for (const auto& [ware, k] : military) {
+            const int price = preis(s, ware);
+            EXPECT_EQ(price % war, 0);
+            EXPECT_TRUE(within(price / war, (10 - r) * k, 5)) << ware;
+        }
+        const int raw[] = {20, 30, 10, 40}, tech[] = {40, 30, 20, 10};
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_TRUE(within(preis(s, i), (w + 2) * raw[i], 5)) << i;
+            EXPECT_TRUE(within(preis(s, 4 + i), (9 - w) * tech[i], 5)) << 4 + i;
+        }
+    }
+}
+
+TEST(PassengerOffer, KindsByShareAndDestinationsNearby) {
+    GameState s = freshWorld();
+    placeAt(s, 208, 0, 0);  // Aldebaran has neighbours on the sky
+    const Stern& here = s.stern[208];
+    std::array<int, 10> kinds{};
+    const int offers = 20000;
+    s.rng.srand(99);
+    for (int i = 0; i < offers; ++i) {
+        drawPassengerOffer(s);
+        ++kinds[s.passagiere];
+        const Stern& there = s.stern[s.pziel];
+        ASSERT_NE(s.pziel, 208);
+        ASSERT_LT(std::fabs(there.dekl - here.dekl), 20.0f);
+        ASSERT_LT(std::fabs(there.rekt - here.rekt), 2.0f);
+    }
+    const double shares[] = {0.30, 0.20, 0.15, 0.15, 0.10, 0.03, 0.02, 0.02, 0.02, 0.01};
+    for (int k = 0; k < 10; ++k) {
+        EXPECT_NEAR(kinds[k] / double(offers), shares[k], 0.012) << "kind " << k;
+    }
+}
+
+TEST(PassengerOffer, LonelySystemFallsBackAfterAHundredPasses) {
+    GameState s = freshWorld();
+    // No other system within reach on the sky.
+    for (Stern& st : s.stern) st.dekl = -80.0f;
+    s.stern[5].dekl = 80.0f;
+    placeAt(s, 5, 0, 0);
+    s.rng.srand(4);
+    Random expected;
+    expected.srand(4);
+    expected.rand();  // the kind
+    const int fallback = expected.rand() % kSternAnzahl;
+    const auto draws = s.rng.draws();
+    drawPassengerOffer(s);
+    EXPECT_EQ(s.rng.draws() - draws, 2u);
+    EXPECT_EQ(s.pziel, fallback);
+}
+
+TEST(MissionTarget, AnotherExistingBodyOrNone) {
+    GameState s = freshWorld();
+    for (int system : {0, 3, 208, 266, 544}) {
+        const Stern& st = s.stern[system];
+        for (int p = 0; p <= st.planeten; ++p) {
+            placeAt(s, system, p, 0);
+            for (int i = 0; i < 20; ++i) {
+                drawMissionTarget(s);
+                ASSERT_NE(s.aufgabeP + s.aufgabeM, 0u);
+                ASSERT_NE(st.planet(static_cast<int>(s.aufgabeP), static_cast<int>(s.aufgabeM)), 0);
+                ASSERT_FALSE(s.aufgabeP == static_cast<unsigned>(p) && s.aufgabeM == 0);
+            }
+        }
+    }
+
+    // A system whose only body is the ship's own: the draw gives up.
+    Stern& lonely = s.stern[3];
+    for (int p = 0; p < kPlanetZeilen; ++p) {
+        for (int m = 0; m < kKoerperSpalten; ++m) lonely.planet.set(p, m, 0);
+    }
+    lonely.planet.set(4, 0, 7);
+    placeAt(s, 3, 4, 0);
+    s.aufgabeP = 9;
+    drawMissionTarget(s);
+    EXPECT_EQ(s.aufgabeP, 0u);
+    EXPECT_EQ(s.aufgabeM, 0u);
+}

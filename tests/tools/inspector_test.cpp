@@ -1,0 +1,77 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+#include "inspector/json_writer.h"
+#include "inspector/world_json.h"
+#include "support/test_world.h"
+
+namespace {
+
+struct InspectorRun {
+    int exitCode = -1;
+    std::string out;
+};
+
+InspectorRun runInspector(const std::string& arguments) {
+    InspectorRun run;
+    const std::string command = std::string(INSPECTOR_PATH) + " " + arguments + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    char buffer[65536];
+    std::size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+    const int status = pclose(pipe);
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+std::uint64_t fnv1a(const std::string& text) {
+    std::uint64_t hash = 1469598103934665603ull;
+    for (unsigned char c : text) hash = (hash ^ c) * 1099511628211ull;
+    return hash;
+}
+
+}  // namespace
+
+// Savegames store only indices into the universe, so the universe must come
+// out the same in every process, and the same as in the released game: a
+// change of this digest changes what every savegame means.
+TEST(Inspector, UniverseIsTheSameInEveryProcess) {
+    const InspectorRun first = runInspector("universe");
+    const InspectorRun second = runInspector("universe");
+    ASSERT_EQ(first.exitCode, 0);
+    ASSERT_EQ(second.exitCode, 0);
+    EXPECT_EQ(fnv1a(first.out), fnv1a(second.out));
+
+    JsonWriter json;
+    writeUniverse(json, sharedWorld());
+    EXPECT_EQ(json.str(), first.out);
+
+    EXPECT_EQ(fnv1a(first.out), 0x1614689164ba2425ull) << std::hex << fnv1a(first.out);
+}
+
+TEST(Inspector, LocationIsReproducibleForAFixedClock) {
+    const InspectorRun a = runInspector("location --system 0 --planet 5 --body 1 --clock 4242");
+    const InspectorRun b = runInspector("location --system 0 --planet 5 --body 1 --clock 4242");
+    const InspectorRun c = runInspector("location --system 0 --planet 5 --body 1 --clock 4243");
+    ASSERT_EQ(a.exitCode, 0);
+    EXPECT_EQ(a.out, b.out);
+    EXPECT_NE(a.out, c.out);
+    EXPECT_NE(a.out.find("\"bergasteroid\": {"), std::string::npos);
+    EXPECT_NE(a.out.find("\"systemName\": \"Sol\""), std::string::npos);
+}
+
+TEST(Inspector, RejectsWhatIsNotThere) {
+    EXPECT_EQ(runInspector("").exitCode, 2);
+    EXPECT_EQ(runInspector("galaxy").exitCode, 2);
+    EXPECT_EQ(runInspector("location --system 545").exitCode, 2);
+    EXPECT_EQ(runInspector("location --system 0 --planet 9").exitCode, 2);  // Sol has no tenth planet
+    EXPECT_EQ(runInspector("location --clock 12x").exitCode, 2);
+    EXPECT_EQ(runInspector("location --cargo 16=1").exitCode, 2);
+    EXPECT_EQ(runInspector("location --mission 3").exitCode, 2);
+    EXPECT_EQ(runInspector("location --system 0 --planet 2 --body 1 --cargo 8=3 --mission 3 1").exitCode, 0);
+}

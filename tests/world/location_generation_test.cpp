@@ -1,0 +1,244 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <vector>
+
+#include "flight/collision.h"
+#include "support/test_world.h"
+#include "world/goods.h"
+#include "world/location_generation.h"
+
+namespace {
+
+bool hasPirates(const GameState& s) {
+    for (const auto& ship : s.raumschiff) {
+        if (ship && isPirateType(ship->typ)) return true;
+    }
+    return false;
+}
+
+int shipCount(const GameState& s) {
+    int n = 0;
+    for (const auto& ship : s.raumschiff) n += ship.has_value();
+    return n;
+}
+
+std::vector<int> shipTypes(const GameState& s) {
+    std::vector<int> types;
+    for (const auto& ship : s.raumschiff) types.push_back(ship ? ship->typ : 0);
+    return types;
+}
+
+std::vector<int> prices(const GameState& s) {
+    std::vector<int> p;
+    for (int ware = 0; ware < kWarenAnzahl; ++ware) p.push_back(preis(s, ware));
+    return p;
+}
+
+// The scenery of a location: everything that must be the same on every visit.
+struct Scenery {
+    std::vector<D3DVECTOR> asteroids;
+    std::vector<D3DVECTOR> stations;  // position and angles, slot by slot
+    std::vector<int> gates;
+    std::optional<D3DVECTOR> bergasteroid;
+
+    explicit Scenery(const GameState& s) {
+        for (const Asteroid& a : s.asteroid) asteroids.push_back(a.pos);
+        for (const auto& st : s.station) {
+            stations.push_back(st ? st->pos : D3DVECTOR(-1));
+            stations.push_back(st ? st->ang : D3DVECTOR(-1));
+        }
+        for (const auto* g : {&s.mondtor, &s.planetentor, &s.sonnentor, &s.aussentor, &s.sternentor}) {
+            gates.push_back(*g ? (*g)->side : -1);
+        }
+        if (s.bergasteroid) bergasteroid = s.bergasteroid->pos;
+    }
+    bool operator==(const Scenery&) const = default;
+};
+
+// Every location (planet, body) of a system.
+std::vector<std::pair<int, int>> locations(const Stern& s) {
+    std::vector<std::pair<int, int>> all;
+    for (int p = 0; p <= s.planeten; ++p) {
+        for (int m = 0; m < kKoerperSpalten && s.planet(p, m) != 0; ++m) all.emplace_back(p, m);
+    }
+    return all;
+}
+
+}  // namespace
+
+TEST(LocationGeneration, SameSceneryDifferentTrafficOnEveryArrival) {
+    GameState s = freshWorld();
+    // A minable outer moon of a system at war: scenery with a mining
+    // asteroid, and pirates likely.
+    int system = -1, planet = 0;
+    for (int i = 1; i < kSternAnzahl && system < 0; ++i) {
+        const Stern& st = s.stern[i];
+        if (regierung(st) == 0 && st.planet(st.planeten, 1) != 0) {
+            system = i;
+            planet = st.planeten;
+        }
+    }
+    ASSERT_GE(system, 0);
+
+    arrive(s, system, planet, 1, 111);
+    const Scenery first(s);
+    const auto firstShips = shipTypes(s);
+    const auto firstPrices = prices(s);
+    EXPECT_TRUE(first.bergasteroid.has_value());
+
+    int trafficChanged = 0, pricesChanged = 0;
+    for (std::uint32_t clock : {2222u, 33333u, 444444u, 5555555u}) {
+        arrive(s, system, planet, 1, clock);
+        EXPECT_EQ(Scenery(s), first) << "clock " << clock;
+        trafficChanged += shipTypes(s) != firstShips;
+        pricesChanged += prices(s) != firstPrices;
+    }
+    EXPECT_GE(trafficChanged, 2);
+    EXPECT_GE(pricesChanged, 3);
+
+    // The same clock gives the same arrival.
+    arrive(s, system, planet, 1, 111);
+    EXPECT_EQ(shipTypes(s), firstShips);
+    EXPECT_EQ(prices(s), firstPrices);
+}
+
+TEST(LocationGeneration, EarthIsSafeAndSolsMoonHasACombatStation) {
+    GameState s = freshWorld();
+    // The most tempting cargo and passengers cannot draw pirates to Earth.
+    s.kanone = 4;
+    s.panzerld = 1;
+    s.uranld = 1;
+    s.passagiertyp = 9;
+    for (std::uint32_t clock = 0; clock < 300; ++clock) {
+        arrive(s, 0, 2, 0, clock * 7919u);
+        ASSERT_TRUE(s.station[kHandelsstation]);
+        ASSERT_TRUE(s.station[kVerkehrsstation]);
+        ASSERT_FALSE(hasPirates(s)) << "clock " << clock;
+    }
+    // The Moon's combat station does not depend on the draw.
+    arrive(s, 0, 2, 1, 0);
+    EXPECT_TRUE(s.station[kKampfstation]);
+}
+
+TEST(LocationGeneration, StationsAreClearOfAsteroidsAndSitInTheirSlots) {
+    GameState s = freshWorld();
+    for (const auto& [p, m] : locations(s.stern[0])) {
+        arrive(s, 0, p, m, 1);
+        for (int slot = 0; slot < kStationSlots; ++slot) {
+            if (!s.station[slot]) continue;
+            const Station& st = *s.station[slot];
+            EXPECT_EQ(st.typ, slot);
+            EXPECT_EQ(st.scale, 50.0f);
+            for (float a : {st.ang.x, st.ang.y, st.ang.z}) {
+                EXPECT_GE(a, -0.05f);
+                EXPECT_LE(a, 0.04f);
+            }
+            for (const Asteroid& a : s.asteroid) {
+                ASSERT_FALSE(Collision(st.pos, 750.0f, a.pos, a.scale));
+            }
+        }
+    }
+}
+
+TEST(LocationGeneration, GatesFollowTheBodyTable) {
+    GameState s = freshWorld();
+    for (int system : {0, 3, 266, 470}) {
+        const Stern& st = s.stern[system];
+        for (const auto& [p, m] : locations(st)) {
+            arrive(s, system, p, m, 9);
+            SCOPED_TRACE(testing::Message() << "system " << system << " at " << p << "/" << m);
+            EXPECT_EQ(s.mondtor.has_value(), st.planet(p, m + 1) != 0);
+            EXPECT_EQ(s.planetentor.has_value(), m != 0);
+            EXPECT_EQ(s.sonnentor.has_value(), m == 0 && p != 0);
+            EXPECT_EQ(s.aussentor.has_value(), m == 0 && p < st.planeten);
+            EXPECT_EQ(s.sternentor.has_value(), m == 0 && p == st.planeten);
+            if (s.sternentor) {
+                EXPECT_EQ(s.sternentor->pos, D3DVECTOR(0, 0, -32000));
+            }
+            if (s.mondtor) {
+                EXPECT_EQ(s.mondtor->pos, D3DVECTOR(32000, 0, 0));
+            }
+            // A trade station at every inner planet; none at outer planets.
+            if (m == 0) {
+                EXPECT_EQ(s.station[kHandelsstation].has_value(), p < st.planeten / 2);
+            }
+        }
+    }
+}
+
+TEST(LocationGeneration, PiratesOnlyWhereNoStationProtects) {
+    GameState s = freshWorld();
+    s.kanone = 4;
+    s.energielader = s.schildlader = 10;  // ranking 40: every strength step is open
+    s.kanonenld = 1;                      // weapons aboard
+    int system = -1;
+    for (int i = 1; i < kSternAnzahl && system < 0; ++i) {
+        if (regierung(s.stern[i]) == 0) system = i;
+    }
+    ASSERT_GE(system, 0);
+    const Stern& st = s.stern[system];
+
+    std::set<int> seen;
+    int unprotectedArrivals = 0;
+    for (std::uint32_t clock = 0; clock < 400; ++clock) {
+        arrive(s, system, st.planeten, 0, clock * 104729u);
+        const bool protectedHere = s.station[kHandelsstation] || s.station[kWerftstation] ||
+                                   s.station[kVerkehrsstation];
+        if (protectedHere) {
+            EXPECT_FALSE(hasPirates(s));
+            continue;
+        }
+        ++unprotectedArrivals;
+        for (const auto& ship : s.raumschiff) {
+            if (ship) seen.insert(ship->typ);
+        }
+    }
+    ASSERT_GT(unprotectedArrivals, 200);
+    // With this much danger and strength every pirate type turns up.
+    for (int typ : {4, 6, 8, 9, 10}) EXPECT_TRUE(seen.count(typ)) << "type " << typ;
+}
+
+TEST(LocationGeneration, MissionSquadronFollowsTheShipEvenToEarth) {
+    GameState s = freshWorld();
+    s.aufgabePlanet = 3;
+    s.aufgabeMond = 1;
+    arrive(s, 0, 2, 0, 77);
+    EXPECT_TRUE(hasPirates(s));
+    // A target in column 0 is shown but brings no squadron.
+    s.aufgabePlanet = 0;
+    arrive(s, 0, 2, 0, 77);
+    EXPECT_FALSE(hasPirates(s));
+}
+
+TEST(LocationGeneration, FullShipTableTakesNoMoreShipsAndMakesNoDraws) {
+    GameState s = freshWorld();
+    for (int i = 0; i < kRaumschiffSlots; ++i) addShip(s, 1 + i % kSchiffstypen);
+    ASSERT_EQ(shipCount(s), kRaumschiffSlots);
+    const auto before = shipTypes(s);
+    const auto draws = s.rng.draws();
+    addShip(s, 9);
+    EXPECT_EQ(s.rng.draws(), draws);
+    EXPECT_EQ(shipTypes(s), before);
+
+    // An emptied slot is the next one filled, with six draws.
+    s.raumschiff[17].reset();
+    addShip(s, 9);
+    EXPECT_EQ(s.rng.draws(), draws + 6);
+    EXPECT_EQ(s.raumschiff[17]->typ, 9);
+    EXPECT_EQ(s.raumschiff[17]->hitPoints, 10);
+    EXPECT_TRUE(s.raumschiff[17]->attacking);
+    EXPECT_EQ(s.raumschiff[17]->target, D3DVECTOR(0, 20, 10020));
+}
+
+TEST(LocationGeneration, MinedAsteroidIsNotCreatedAgain) {
+    GameState s = freshWorld();
+    const Stern& sol = s.stern[0];
+    ASSERT_GE(sol.planet(5, 1), kBergbauMarke);  // a moon of Saturn
+    arrive(s, 0, 5, 1, 3);
+    ASSERT_TRUE(s.bergasteroid);
+
+    s.stern[0].planet.set(5, 1, sol.planet(5, 1) - kBergbauMarke);
+    arrive(s, 0, 5, 1, 3);
+    EXPECT_FALSE(s.bergasteroid);
+}

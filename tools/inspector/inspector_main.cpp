@@ -1,0 +1,149 @@
+// Prints the universe, or the contents of one location, as JSON.
+//
+//   inspector universe
+//   inspector location [--system S] [--planet P] [--body M] [--clock MS]
+//                      [--kanone K] [--passengers KIND] [--mission P M]
+//                      [--cargo GOOD=UNITS]...
+//
+// A location is built as on arrival after a new game: the universe is made
+// from scratch, the new game sets up Earth (with the same clock), then the
+// ship's equipment, passengers, mission and cargo are set as given and the
+// location is generated with the clock reading MS.
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "inspector/json_writer.h"
+#include "inspector/world_json.h"
+#include "world/goods.h"
+#include "world/location_generation.h"
+#include "world/universe.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: inspector universe\n"
+    "       inspector location [--system S] [--planet P] [--body M] [--clock MS]\n"
+    "                          [--kanone K] [--passengers KIND] [--mission P M]\n"
+    "                          [--cargo GOOD=UNITS]...\n";
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "inspector: %s\n%s", message.c_str(), kUsage);
+    return 2;
+}
+
+std::optional<long long> parseNumber(std::string_view text, long long low, long long high) {
+    long long value = 0;
+    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (result.ec != std::errc{} || result.ptr != text.data() + text.size()) return std::nullopt;
+    if (value < low || value > high) return std::nullopt;
+    return value;
+}
+
+struct LocationRequest {
+    int system = 0, planet = 2, body = 0;
+    std::uint32_t clock = 0;
+    std::optional<int> kanone, passengers;
+    int missionPlanet = 0, missionBody = 0;
+    std::uint16_t cargo[kWarenAnzahl] = {};
+};
+
+// Reads the options after "location"; returns an error text or nothing.
+std::optional<std::string> parseLocation(int argc, char** argv, LocationRequest& req) {
+    for (int i = 2; i < argc; ++i) {
+        const std::string_view option = argv[i];
+        auto next = [&](long long low, long long high) -> std::optional<long long> {
+            if (i + 1 >= argc) return std::nullopt;
+            return parseNumber(argv[++i], low, high);
+        };
+        std::optional<long long> v;
+        if (option == "--system" && (v = next(0, kSternAnzahl - 1))) {
+            req.system = static_cast<int>(*v);
+        } else if (option == "--planet" && (v = next(0, kPlanetZeilen - 1))) {
+            req.planet = static_cast<int>(*v);
+        } else if (option == "--body" && (v = next(0, kKoerperSpalten - 1))) {
+            req.body = static_cast<int>(*v);
+        } else if (option == "--clock" && (v = next(0, 0xffffffffLL))) {
+            req.clock = static_cast<std::uint32_t>(*v);
+        } else if (option == "--kanone" && (v = next(0, 4))) {
+            req.kanone = static_cast<int>(*v);
+        } else if (option == "--passengers" && (v = next(0, 9))) {
+            req.passengers = static_cast<int>(*v);
+        } else if (option == "--mission" && (v = next(0, 22))) {
+            req.missionPlanet = static_cast<int>(*v);
+            if (!(v = next(0, 9))) return "--mission takes a planet 0..22 and a body 0..9";
+            req.missionBody = static_cast<int>(*v);
+        } else if (option == "--cargo" && i + 1 < argc) {
+            const std::string_view spec = argv[++i];
+            const auto eq = spec.find('=');
+            const auto good = parseNumber(spec.substr(0, eq), 0, kWarenAnzahl - 1);
+            const auto units = eq == std::string_view::npos
+                                   ? std::nullopt
+                                   : parseNumber(spec.substr(eq + 1), 0, 65535);
+            if (!good || !units) return "--cargo takes GOOD=UNITS with a good 0..15";
+            req.cargo[*good] = static_cast<std::uint16_t>(*units);
+        } else {
+            return "bad or incomplete option '" + std::string(option) + "'";
+        }
+    }
+    return std::nullopt;
+}
+
+void print(const JsonWriter& json) { std::fwrite(json.str().data(), 1, json.str().size(), stdout); }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return fail("no command");
+    const std::string_view command = argv[1];
+
+    if (command == "universe") {
+        if (argc != 2) return fail("'universe' takes no options");
+        GameState state;
+        state.timeGetTime = fixedClock(0);
+        createWorld(state);
+        JsonWriter json;
+        writeUniverse(json, state);
+        print(json);
+        return 0;
+    }
+
+    if (command == "location") {
+        LocationRequest req;
+        if (auto error = parseLocation(argc, argv, req)) return fail(*error);
+
+        GameState state;
+        state.timeGetTime = fixedClock(req.clock);
+        createWorld(state);
+        if (state.stern[req.system].planet(req.planet, req.body) == 0) {
+            return fail("system " + std::to_string(req.system) + " has no body " +
+                        std::to_string(req.planet) + "/" + std::to_string(req.body));
+        }
+        state.sternenpos = static_cast<std::uint16_t>(req.system);
+        state.planetenpos = static_cast<std::uint16_t>(req.planet);
+        state.mondpos = static_cast<std::uint16_t>(req.body);
+        if (req.kanone) state.kanone = static_cast<std::uint16_t>(*req.kanone);
+        if (req.passengers) {
+            state.passagiertyp = static_cast<std::uint16_t>(*req.passengers);
+        }
+        state.aufgabePlanet = req.missionPlanet;
+        state.aufgabeMond = req.missionBody;
+        for (int ware = 0; ware < kWarenAnzahl; ++ware) ladung(state, ware) = req.cargo[ware];
+        Create_newCube(state);
+
+        JsonWriter json;
+        writeLocation(json, state, req.clock);
+        print(json);
+        return 0;
+    }
+
+    if (command == "--help" || command == "-h") {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    return fail("unknown command '" + std::string(command) + "'");
+}

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "inspector/json_writer.h"
+#include "world/game_state.h"
+
+// The whole universe: every system's catalogue fields, body table and
+// properties.
+void writeUniverse(JsonWriter& json, const GameState& s);
+
+// Everything the current location holds after it was built.
+void writeLocation(JsonWriter& json, const GameState& s, std::uint32_t clock);
