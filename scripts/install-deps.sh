@@ -9,6 +9,18 @@ packages=(
   make
   pkg-config
   libgtest-dev
+  libsdl2-dev
+  libsdl2-mixer-dev
+  libsdl2-ttf-dev
+  libepoxy-dev
+  libgl-dev
+  libegl-dev
+  libgl1-mesa-dri
+  libegl-mesa0
+  libstb-dev
+  fonts-dejavu-core
+  xvfb
+  xauth
 )
 
 missing=()

@@ -1,0 +1,115 @@
+#include "platform/headless/headless_platform.h"
+
+#include <algorithm>
+
+namespace platform {
+
+namespace {
+constexpr int kTicksPerFrame = 50;  // 50 / 3 ms = one frame at 60 per second
+}
+
+SurfaceId HeadlessPlatform::createSurface(const Image& image) {
+    surfaces_.push_back(image);
+    return static_cast<SurfaceId>(surfaces_.size());
+}
+
+const Image* HeadlessPlatform::surface(SurfaceId id) const {
+    if (id < 1 || id > static_cast<int>(surfaces_.size())) return nullptr;
+    return &surfaces_[static_cast<std::size_t>(id - 1)];
+}
+
+void HeadlessPlatform::blit(int x, int y, SurfaceId source, const Rect& r, bool colorKey) {
+    const Image* src = surface(source);
+    if (!src) return;
+    blits.push_back({x, y, source, r, colorKey});
+    for (int row = 0; row < r.h; ++row) {
+        for (int col = 0; col < r.w; ++col) {
+            const int sx = r.x + col, sy = r.y + row, dx = x + col, dy = y + row;
+            if (sx < 0 || sy < 0 || sx >= src->width || sy >= src->height) continue;
+            if (dx < 0 || dy < 0 || dx >= back_.width || dy >= back_.height) continue;
+            const std::uint32_t pixel = src->at(sx, sy) & 0xFFFFFF;
+            if (colorKey && pixel == 0) continue;
+            back_.at(dx, dy) = pixel;
+        }
+    }
+}
+
+void HeadlessPlatform::fill(const Rect& r, std::uint32_t color) {
+    const int x0 = std::max(r.x, 0), y0 = std::max(r.y, 0);
+    const int x1 = std::min(r.x + r.w, back_.width), y1 = std::min(r.y + r.h, back_.height);
+    for (int y = y0; y < y1; ++y) {
+        for (int x = x0; x < x1; ++x) back_.at(x, y) = color & 0xFFFFFF;
+    }
+}
+
+void HeadlessPlatform::flip() {
+    ++flips;
+    blits.clear();
+    draws.clear();
+    clockTicks_ += kTicksPerFrame;
+}
+
+bool HeadlessPlatform::setViewport(int x, int y, int width, int height, float, float) {
+    if (width <= 0 || height <= 0 || x < 0 || y < 0 || x + width > kScreenWidth ||
+        y + height > kScreenHeight) {
+        return false;
+    }
+    viewport = {x, y, width, height};
+    return true;
+}
+
+void HeadlessPlatform::setTransform(TransformState state, const D3DMATRIX& matrix) {
+    switch (state) {
+        case TransformState::World: world = matrix; break;
+        case TransformState::View: view = matrix; break;
+        case TransformState::Projection: projection = matrix; break;
+    }
+}
+
+void HeadlessPlatform::setLight(int index, const Light& light) {
+    if (index == 0 || index == 1) lights[index] = light;
+}
+
+void HeadlessPlatform::lightEnable(int index, bool on) {
+    if (index == 0 || index == 1) lightOn[index] = on;
+}
+
+bool HeadlessPlatform::lightEnabled(int index) const {
+    return (index == 0 || index == 1) && lightOn[index];
+}
+
+TextureId HeadlessPlatform::createTexture(const Image&) { return ++textures_; }
+
+void HeadlessPlatform::clear(bool target, std::uint32_t color, bool, float) {
+    if (target) fill(viewport, color);
+}
+
+bool HeadlessPlatform::beginScene() {
+    ++scenes;
+    return true;
+}
+
+MeshId HeadlessPlatform::createMesh(const std::vector<MeshVertex>&, const std::vector<std::uint32_t>&) {
+    return ++meshes_;
+}
+
+void HeadlessPlatform::drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
+    draws.push_back({mesh, firstIndex, indexCount, vertexScale, world, texture});
+}
+
+void HeadlessPlatform::playSound(const std::string& file) {
+    if (!soundDevice) return;
+    sounds.push_back(file);
+    playing_ = true;
+}
+
+void HeadlessPlatform::messageBox(const char* caption, const char* text) {
+    messageBoxes.push_back(std::string(caption) + ": " + text);
+}
+
+bool HeadlessPlatform::openDocument(const std::string& path) {
+    documents.push_back(path);
+    return documentViewer;
+}
+
+}  // namespace platform

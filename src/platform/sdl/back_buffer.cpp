@@ -1,0 +1,68 @@
+#include "platform/sdl/back_buffer.h"
+
+#include <vector>
+
+namespace platform::sdl {
+
+bool BackBuffer::createColor() {
+    glGenTextures(1, &color_);
+    glBindTexture(GL_TEXTURE_2D, color_);
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, kScreenWidth, kScreenHeight, 0, GL_RGBA,
+                 GL_UNSIGNED_BYTE, nullptr);
+    // Linear for scaling onto the window.
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+
+    glGenFramebuffers(1, &framebuffer_);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, color_, 0);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    return true;
+}
+
+bool BackBuffer::attachDepth() {
+    if (framebuffer_ == 0) return false;
+    glGenRenderbuffers(1, &depth_);
+    glBindRenderbuffer(GL_RENDERBUFFER, depth_);
+    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kScreenWidth, kScreenHeight);
+    glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
+    if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
+    glClearDepth(1.0);
+    glClear(GL_DEPTH_BUFFER_BIT);
+    return true;
+}
+
+void BackBuffer::release() {
+    glDeleteFramebuffers(1, &framebuffer_);
+    glDeleteRenderbuffers(1, &depth_);
+    glDeleteTextures(1, &color_);
+    framebuffer_ = depth_ = color_ = 0;
+}
+
+void BackBuffer::bind() const { glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_); }
+
+Image BackBuffer::read() const {
+    Image image(kScreenWidth, kScreenHeight);
+    if (framebuffer_ == 0) return image;
+    std::vector<std::uint8_t> bytes(image.pixels.size() * 4);
+    bind();
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(0, 0, kScreenWidth, kScreenHeight, GL_RGBA, GL_UNSIGNED_BYTE, bytes.data());
+    for (int y = 0; y < kScreenHeight; ++y) {
+        const std::uint8_t* row =
+            &bytes[static_cast<std::size_t>(kScreenHeight - 1 - y) * kScreenWidth * 4];
+        for (int x = 0; x < kScreenWidth; ++x) {
+            const std::uint8_t* texel = row + static_cast<std::size_t>(x) * 4;
+            image.at(x, y) = (std::uint32_t{texel[0]} << 16) | (std::uint32_t{texel[1]} << 8) |
+                             texel[2];
+        }
+    }
+    return image;
+}
+
+}  // namespace platform::sdl

@@ -1,0 +1,73 @@
+#include "platform/sdl/event_pump.h"
+
+#include "platform/sdl/key_map.h"
+
+namespace platform::sdl {
+namespace {
+
+constexpr std::uint32_t kWheelNotch = 120;
+
+void postMouse(InputQueue& queue, std::uint32_t offset, std::int32_t value, std::uint32_t time) {
+    MouseEvent record;
+    record.offset = offset;
+    record.data = static_cast<std::uint32_t>(value);
+    record.timeStamp = time;
+    queue.postMouse(record);
+}
+
+void translateMotion(const SDL_MouseMotionEvent& motion, InputQueue& queue) {
+    if (motion.xrel != 0) postMouse(queue, mouse::X, motion.xrel, motion.timestamp);
+    if (motion.yrel != 0) postMouse(queue, mouse::Y, motion.yrel, motion.timestamp);
+}
+
+void translateWheel(const SDL_MouseWheelEvent& wheel, InputQueue& queue) {
+    std::int32_t steps = wheel.y;
+    if (wheel.direction == SDL_MOUSEWHEEL_FLIPPED) steps = -steps;
+    if (steps != 0) {
+        postMouse(queue, mouse::Z, steps * static_cast<std::int32_t>(kWheelNotch), wheel.timestamp);
+    }
+}
+
+void translateButton(const SDL_MouseButtonEvent& button, InputQueue& queue) {
+    std::uint32_t offset = 0;
+    switch (button.button) {
+    case SDL_BUTTON_LEFT: offset = mouse::Button0; break;
+    case SDL_BUTTON_RIGHT: offset = mouse::Button1; break;
+    case SDL_BUTTON_MIDDLE: offset = mouse::Button2; break;
+    default: return;
+    }
+    const bool pressed = button.state == SDL_PRESSED;
+    postMouse(queue, offset, pressed ? static_cast<std::int32_t>(mouse::Pressed) : 0,
+              button.timestamp);
+}
+
+}  // namespace
+
+bool translateEvent(const SDL_Event& event, Message& message, InputQueue& queue) {
+    switch (event.type) {
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        message.type = event.type == SDL_KEYDOWN ? Message::KeyDown : Message::KeyUp;
+        message.key = virtualKey(event.key.keysym.sym);
+        return true;
+    case SDL_QUIT:
+        message.type = Message::Destroy;
+        message.key = 0;
+        return true;
+    case SDL_MOUSEMOTION: translateMotion(event.motion, queue); return false;
+    case SDL_MOUSEWHEEL: translateWheel(event.wheel, queue); return false;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: translateButton(event.button, queue); return false;
+    default: return false;
+    }
+}
+
+bool pumpMessage(Message& message, InputQueue& queue) {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (translateEvent(event, message, queue)) return true;
+    }
+    return false;
+}
+
+}  // namespace platform::sdl

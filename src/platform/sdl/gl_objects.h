@@ -1,0 +1,20 @@
+#pragma once
+
+#include "platform/sdl/back_buffer.h"
+#include "platform/sdl/presenter.h"
+#include "platform/sdl/scene_renderer.h"
+#include "platform/sdl/sprite_batch.h"
+#include "platform/sdl/surface_store.h"
+
+namespace platform::sdl {
+
+// What the SDL platform draws with.
+struct GlObjects {
+    BackBuffer backBuffer;
+    Presenter presenter;
+    SpriteBatch sprites;
+    SurfaceStore surfaces;
+    SceneRenderer scene;
+};
+
+}  // namespace platform::sdl

@@ -1,0 +1,64 @@
+#include "platform/sdl/mesh_store.h"
+
+#include <algorithm>
+#include <cstddef>
+
+namespace platform::sdl {
+namespace {
+
+void vertexAttribute(GLuint index, GLint size, std::size_t offset) {
+    glEnableVertexAttribArray(index);
+    glVertexAttribPointer(index, size, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
+                          reinterpret_cast<const void*>(offset));
+}
+
+}  // namespace
+
+MeshId MeshStore::create(const std::vector<MeshVertex>& vertices,
+                         const std::vector<std::uint32_t>& indices) {
+    const bool inRange = std::all_of(indices.begin(), indices.end(), [&](std::uint32_t index) {
+        return index < vertices.size();
+    });
+    if (!inRange) return 0;
+
+    Mesh mesh;
+    mesh.indexCount = static_cast<int>(indices.size());
+    glGenVertexArrays(1, &mesh.vertexArray);
+    glGenBuffers(1, &mesh.vertexBuffer);
+    glGenBuffers(1, &mesh.indexBuffer);
+    glBindVertexArray(mesh.vertexArray);
+    glBindBuffer(GL_ARRAY_BUFFER, mesh.vertexBuffer);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(MeshVertex)),
+                 vertices.data(), GL_STATIC_DRAW);
+    glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mesh.indexBuffer);
+    glBufferData(GL_ELEMENT_ARRAY_BUFFER,
+                 static_cast<GLsizeiptr>(indices.size() * sizeof(std::uint32_t)), indices.data(),
+                 GL_STATIC_DRAW);
+    vertexAttribute(0, 3, offsetof(MeshVertex, position));
+    vertexAttribute(1, 3, offsetof(MeshVertex, normal));
+    vertexAttribute(2, 2, offsetof(MeshVertex, u));
+    meshes_.push_back(mesh);
+    return static_cast<MeshId>(meshes_.size());
+}
+
+bool MeshStore::draw(MeshId id, int first, int count) const {
+    if (id <= 0 || id > static_cast<MeshId>(meshes_.size())) return false;
+    const Mesh& mesh = meshes_[static_cast<std::size_t>(id) - 1];
+    if (first < 0 || count <= 0 || count > mesh.indexCount - first) return false;
+    glBindVertexArray(mesh.vertexArray);
+    glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT,
+                   reinterpret_cast<const void*>(static_cast<std::size_t>(first) *
+                                                 sizeof(std::uint32_t)));
+    return true;
+}
+
+void MeshStore::release() {
+    for (Mesh& mesh : meshes_) {
+        glDeleteVertexArrays(1, &mesh.vertexArray);
+        glDeleteBuffers(1, &mesh.vertexBuffer);
+        glDeleteBuffers(1, &mesh.indexBuffer);
+    }
+    meshes_.clear();
+}
+
+}  // namespace platform::sdl

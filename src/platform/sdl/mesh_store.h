@@ -1,0 +1,34 @@
+#pragma once
+
+#include <epoxy/gl.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform::sdl {
+
+// The meshes on the device, numbered from 1: a vertex array each with
+// position, normal and uv, and 32-bit indices.
+class MeshStore {
+public:
+    // 0 when an index points past the vertices.
+    MeshId create(const std::vector<MeshVertex>& vertices,
+                  const std::vector<std::uint32_t>& indices);
+    // Draws indices [first, first + count) as triangles; false (drawing
+    // nothing) for an unknown mesh or a range outside its indices.
+    bool draw(MeshId id, int first, int count) const;
+    void release();  // the context must be current
+
+private:
+    struct Mesh {
+        GLuint vertexArray = 0;
+        GLuint vertexBuffer = 0;
+        GLuint indexBuffer = 0;
+        int indexCount = 0;
+    };
+    std::vector<Mesh> meshes_;
+};
+
+}  // namespace platform::sdl

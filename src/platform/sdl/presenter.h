@@ -1,0 +1,27 @@
+#pragma once
+
+#include <epoxy/gl.h>
+
+#include "platform/platform.h"
+
+namespace platform::sdl {
+
+// Where the 4:3 picture goes in a window of the given size: as large as
+// fits, centred, with black bars on the other sides. OpenGL window
+// coordinates (from the bottom left); symmetric, so the same from the top.
+Rect letterbox(int windowWidth, int windowHeight);
+
+// Draws the back buffer onto the window's default framebuffer.
+class Presenter {
+public:
+    bool create();
+    void release();
+    // Leaves the default framebuffer bound.
+    void present(GLuint picture, int windowWidth, int windowHeight) const;
+
+private:
+    GLuint program_ = 0;
+    GLuint vertexArray_ = 0;
+};
+
+}  // namespace platform::sdl

@@ -1,0 +1,55 @@
+#include "platform/sdl/sdl_audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+namespace platform::sdl {
+namespace {
+
+constexpr int kVoice = 0;
+
+}  // namespace
+
+bool SdlAudio::open() {
+    if (state_ != State::Closed) return state_ == State::Open;
+    // Tried once: a machine without sound stays silent rather than retrying
+    // every frame.
+    state_ = State::Failed;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+    if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    state_ = State::Open;
+    return true;
+}
+
+Mix_Chunk* SdlAudio::chunk(const std::string& file) {
+    const auto found = chunks_.find(file);
+    if (found != chunks_.end()) return found->second;
+    Mix_Chunk* loaded = Mix_LoadWAV(file.c_str());
+    if (loaded) chunks_.emplace(file, loaded);
+    return loaded;
+}
+
+void SdlAudio::play(const std::string& file) {
+    if (!open()) return;
+    Mix_HaltChannel(kVoice);
+    if (Mix_Chunk* sound = chunk(file)) Mix_PlayChannel(kVoice, sound, 0);
+}
+
+bool SdlAudio::playing() const { return state_ == State::Open && Mix_Playing(kVoice) != 0; }
+
+void SdlAudio::close() {
+    if (state_ == State::Open) {
+        Mix_HaltChannel(-1);
+        for (auto& entry : chunks_) Mix_FreeChunk(entry.second);
+        chunks_.clear();
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+    }
+    state_ = State::Closed;
+}
+
+}  // namespace platform::sdl

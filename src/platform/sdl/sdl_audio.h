@@ -1,0 +1,33 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+struct Mix_Chunk;
+
+namespace platform::sdl {
+
+// The game's one sound voice on SDL_mixer's channel 0. The audio device is
+// opened on the first sound; without one the game is silent.
+class SdlAudio {
+public:
+    SdlAudio() = default;
+    SdlAudio(const SdlAudio&) = delete;
+    SdlAudio& operator=(const SdlAudio&) = delete;
+    ~SdlAudio() { close(); }
+
+    // Plays a .wav file, cutting off what plays. Each file is read once.
+    void play(const std::string& file);
+    bool playing() const;
+    void close();
+
+private:
+    bool open();
+    Mix_Chunk* chunk(const std::string& file);
+
+    enum class State { Closed, Open, Failed };
+    State state_ = State::Closed;
+    std::map<std::string, Mix_Chunk*> chunks_;
+};
+
+}  // namespace platform::sdl

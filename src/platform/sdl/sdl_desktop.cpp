@@ -1,0 +1,60 @@
+#include "platform/sdl/sdl_desktop.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+
+namespace platform::sdl {
+namespace {
+
+bool plainUrlByte(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           std::strchr("-._~/", c) != nullptr;
+}
+
+// Off-screen and dummy drivers have nowhere to show a box, and a box with no
+// display could wait for a click that never comes.
+bool canShowBox() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    return driver != nullptr && std::strcmp(driver, "offscreen") != 0 &&
+           std::strcmp(driver, "dummy") != 0;
+}
+
+}  // namespace
+
+std::string fileUrl(const std::string& absolutePath) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string url = "file://";
+    for (const char ch : absolutePath) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c != '\0' && plainUrlByte(c)) {
+            url += ch;
+        } else {
+            url += '%';
+            url += kHex[c >> 4];
+            url += kHex[c & 0xF];
+        }
+    }
+    return url;
+}
+
+void showMessage(SDL_Window* parent, const char* caption, const char* text) {
+    std::fprintf(stderr, "%s: %s\n", caption, text);
+    if (!canShowBox()) return;
+    // The captured mouse would leave the box unclickable.
+    const SDL_bool relative = SDL_GetRelativeMouseMode();
+    SDL_SetRelativeMouseMode(SDL_FALSE);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, caption, text, parent);
+    SDL_SetRelativeMouseMode(relative);
+}
+
+bool openWithDesktop(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, error);
+    if (error) return false;
+    return SDL_OpenURL(fileUrl(absolute.string()).c_str()) == 0;
+}
+
+}  // namespace platform::sdl

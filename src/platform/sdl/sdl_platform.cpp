@@ -1,0 +1,162 @@
+#include "platform/sdl/sdl_platform.h"
+
+#include <SDL.h>
+#include <epoxy/gl.h>
+
+#include "platform/sdl/event_pump.h"
+#include "platform/sdl/gl_objects.h"
+#include "platform/sdl/sdl_desktop.h"
+
+namespace platform {
+
+SdlPlatform::SdlPlatform() : gl_(std::make_unique<sdl::GlObjects>()) {}
+
+SdlPlatform::~SdlPlatform() { release(); }
+
+std::unique_ptr<Platform> createSdlPlatform() { return std::make_unique<SdlPlatform>(); }
+
+// ---------------------------------------------------------------- start-up
+
+bool SdlPlatform::registerWindowClass() {
+    if (!sdlStarted_) sdlStarted_ = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+    if (sdlStarted_ && !SDL_getenv("SDL_VIDEODRIVER")) {
+        // Without a display SDL falls back to drawing nowhere; the game would
+        // run unseen. Only the tools ask for that, by naming the driver.
+        const char* driver = SDL_GetCurrentVideoDriver();
+        if (driver && (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0)) {
+            SDL_Quit();
+            sdlStarted_ = false;
+        }
+    }
+    return sdlStarted_;
+}
+
+bool SdlPlatform::createWindow(const char* caption) {
+    if (!sdlStarted_) return false;
+    if (window_) return true;
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
+    SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
+    SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+    // Depth lives in the back buffer object, not in the window.
+    SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
+
+    SDL_DisplayMode desktop{};
+    int width = kScreenWidth;
+    int height = kScreenHeight;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) {
+        width = desktop.w;
+        height = desktop.h;
+    }
+    window_ = SDL_CreateWindow(caption ? caption : "", SDL_WINDOWPOS_CENTERED,
+                               SDL_WINDOWPOS_CENTERED, width, height,
+                               SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN_DESKTOP);
+    return window_ != nullptr;
+}
+
+bool SdlPlatform::createDisplay() {
+    if (!window_) return false;
+    if (!context_) context_ = SDL_GL_CreateContext(window_);
+    return context_ != nullptr && SDL_GL_MakeCurrent(window_, context_) == 0;
+}
+
+bool SdlPlatform::setDisplayMode() {
+    if (!context_) return false;
+    SDL_GL_GetDrawableSize(window_, &drawableWidth_, &drawableHeight_);
+    SDL_DisplayMode mode{};
+    displayAtSixtyHertz_ =
+        SDL_GetWindowDisplayMode(window_, &mode) == 0 && sdl::wantsVsync(mode.refresh_rate);
+    applySwapInterval();
+    return drawableWidth_ > 0 && drawableHeight_ > 0;
+}
+
+void SdlPlatform::applySwapInterval() {
+    // Drivers may refuse; the pacer keeps time either way.
+    SDL_GL_SetSwapInterval(pacing_ && displayAtSixtyHertz_ ? 1 : 0);
+}
+
+void SdlPlatform::setPacing(bool on) {
+    pacing_ = on;
+    if (context_) applySwapInterval();
+}
+
+bool SdlPlatform::createFlipChain() { return context_ && gl_->backBuffer.createColor(); }
+
+bool SdlPlatform::createDirect3D() { return context_ && epoxy_gl_version() >= 33; }
+
+bool SdlPlatform::createZBuffer() { return context_ && gl_->backBuffer.attachDepth(); }
+
+bool SdlPlatform::createDevice() {
+    if (!context_ || gl_->backBuffer.colorTexture() == 0) return false;
+    if (!deviceReady_) {
+        deviceReady_ = gl_->presenter.create() && gl_->sprites.create() && gl_->scene.create();
+    }
+    gl_->backBuffer.bind();
+    mode_ = Mode::None;
+    return deviceReady_;
+}
+
+void SdlPlatform::acquireMouse() {
+    // Not every driver can; the game then just gets no mouse movement.
+    SDL_SetRelativeMouseMode(SDL_TRUE);
+}
+
+void SdlPlatform::release() {
+    releaseGl();
+    if (window_) {
+        SDL_DestroyWindow(window_);
+        window_ = nullptr;
+    }
+    audio_.close();
+    if (sdlStarted_) {
+        SDL_Quit();
+        sdlStarted_ = false;
+    }
+}
+
+void SdlPlatform::releaseGl() {
+    deviceReady_ = false;
+    mode_ = Mode::None;
+    if (!context_) return;
+    SDL_GL_MakeCurrent(window_, context_);
+    gl_->scene.release();
+    gl_->sprites.release();
+    gl_->presenter.release();
+    gl_->surfaces.releaseTextures();
+    gl_->backBuffer.release();
+    SDL_GL_DeleteContext(context_);
+    context_ = nullptr;
+}
+
+// ---------------------------------------------------------------- input
+
+bool SdlPlatform::peekMessage(Message& message) {
+    if (input_.takeMessage(message)) return true;
+    return sdlStarted_ && sdl::pumpMessage(message, input_);
+}
+
+void SdlPlatform::destroyWindow() { input_.postMessage(Message{Message::Destroy, 0}); }
+
+void SdlPlatform::postQuitMessage() { input_.postMessage(Message{Message::Quit, 0}); }
+
+bool SdlPlatform::readMouse(MouseEvent& event) { return input_.readMouse(event); }
+
+void SdlPlatform::postMessage(const Message& message) { input_.postMessage(message); }
+
+void SdlPlatform::postMouse(const MouseEvent& event) { input_.postMouse(event); }
+
+// ---------------------------------------------------------------- sound, desktop, time
+
+void SdlPlatform::playSound(const std::string& file) { audio_.play(file); }
+
+bool SdlPlatform::soundPlaying() const { return audio_.playing(); }
+
+std::uint32_t SdlPlatform::milliseconds() { return SDL_GetTicks(); }
+
+void SdlPlatform::messageBox(const char* caption, const char* text) {
+    sdl::showMessage(window_, caption ? caption : "", text ? text : "");
+}
+
+bool SdlPlatform::openDocument(const std::string& path) { return sdl::openWithDesktop(path); }
+
+}  // namespace platform

@@ -1,0 +1,111 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/input_queue.h"
+#include "platform/platform.h"
+#include "platform/sdl/frame_pacer.h"
+#include "platform/sdl/sdl_audio.h"
+
+struct SDL_Window;
+
+namespace platform::sdl {
+struct GlObjects;
+}
+
+namespace platform {
+
+// The platform for play: an SDL2 window showing the 1024 x 768 back buffer
+// full screen, OpenGL 3.3 for the 2D copies and the 3D device, SDL_mixer
+// for the sound voice.
+class SdlPlatform final : public Platform {
+public:
+    SdlPlatform();
+    SdlPlatform(const SdlPlatform&) = delete;
+    SdlPlatform& operator=(const SdlPlatform&) = delete;
+    ~SdlPlatform() override;
+
+    bool registerWindowClass() override;
+    bool createWindow(const char* caption) override;
+    bool createDisplay() override;
+    bool setDisplayMode() override;
+    bool createFlipChain() override;
+    bool createDirect3D() override;
+    bool createZBuffer() override;
+    bool createDevice() override;
+    void acquireMouse() override;
+    void release() override;
+
+    bool peekMessage(Message& message) override;
+    void destroyWindow() override;
+    void postQuitMessage() override;
+    bool readMouse(MouseEvent& event) override;
+    void postMessage(const Message& message) override;
+    void postMouse(const MouseEvent& event) override;
+
+    SurfaceId createSurface(const Image& image) override;
+    const Image* surface(SurfaceId id) const override;
+    void blit(int x, int y, SurfaceId source, const Rect& sourceRect, bool colorKey) override;
+    void fill(const Rect& rect, std::uint32_t color) override;
+    void flip() override;
+    Image readBackBuffer() override;
+
+    bool setViewport(int x, int y, int width, int height, float minZ, float maxZ) override;
+    void setTransform(TransformState state, const D3DMATRIX& matrix) override;
+    void setAmbient(std::uint32_t argb) override;
+    void setLighting(bool on) override;
+    void setLight(int index, const Light& light) override;
+    void lightEnable(int index, bool on) override;
+    bool lightEnabled(int index) const override;
+    void setMaterial(const Material& material) override;
+    TextureId createTexture(const Image& image) override;
+    void setTexture(TextureId texture) override;
+    void setLinearMagnification(bool on) override;
+    void setDepthTest(bool on) override;
+    void setAlphaBlend(bool on) override;
+    void clear(bool target, std::uint32_t color, bool zbuffer, float depth) override;
+    bool beginScene() override;
+    void endScene() override;
+    MeshId createMesh(const std::vector<MeshVertex>& vertices,
+                      const std::vector<std::uint32_t>& indices) override;
+    void drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) override;
+
+    void playSound(const std::string& file) override;
+    bool soundPlaying() const override;
+
+    std::uint32_t milliseconds() override;
+    void messageBox(const char* caption, const char* text) override;
+    bool openDocument(const std::string& path) override;
+
+    // Frames at 60 a second (the default), or as fast as they come, with
+    // vsync off too, for measuring what a frame costs.
+    void setPacing(bool on);
+
+private:
+    // Which drawing the OpenGL state is set up for. Queued 2D copies exist
+    // only in Sprites.
+    enum class Mode { None, Sprites, Scene };
+    void enter(Mode mode);
+    void releaseGl();
+    void applySwapInterval();
+
+    InputQueue input_;
+    SDL_Window* window_ = nullptr;
+    void* context_ = nullptr;  // SDL_GLContext
+    bool sdlStarted_ = false;
+    bool deviceReady_ = false;
+    int drawableWidth_ = 0;
+    int drawableHeight_ = 0;
+    Mode mode_ = Mode::None;
+    bool pacing_ = true;
+    bool displayAtSixtyHertz_ = false;
+
+    // Kept out of this header so that users need no OpenGL headers.
+    std::unique_ptr<sdl::GlObjects> gl_;
+    sdl::FramePacer pacer_;
+    sdl::SdlAudio audio_;
+};
+
+std::unique_ptr<Platform> createSdlPlatform();
+
+}  // namespace platform

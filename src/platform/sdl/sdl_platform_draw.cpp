@@ -1,0 +1,162 @@
+// SdlPlatform's drawing: 2D copies and fills, the 3D device, presenting.
+#include <SDL.h>
+#include <epoxy/gl.h>
+
+#include <algorithm>
+
+#include "platform/sdl/gl_objects.h"
+#include "platform/sdl/sdl_platform.h"
+
+namespace platform {
+namespace {
+
+// The part of a rectangle on the screen, in OpenGL's rows from the bottom.
+bool screenScissor(const Rect& rect, Rect& scissor) {
+    const int left = std::max(rect.x, 0);
+    const int top = std::max(rect.y, 0);
+    const int right = std::min(rect.x + rect.w, kScreenWidth);
+    const int bottom = std::min(rect.y + rect.h, kScreenHeight);
+    if (right <= left || bottom <= top) return false;
+    scissor = Rect{left, kScreenHeight - bottom, right - left, bottom - top};
+    return true;
+}
+
+float channel(std::uint32_t rgb, int shift) {
+    return static_cast<float>((rgb >> shift) & 0xFF) / 255.0f;
+}
+
+}  // namespace
+
+void SdlPlatform::enter(Mode mode) {
+    if (mode_ == mode) return;
+    if (mode_ == Mode::Sprites) gl_->sprites.flush();
+    mode_ = mode;
+    if (mode == Mode::Sprites) gl_->sprites.bindState();
+    if (mode == Mode::Scene) gl_->scene.invalidate();
+}
+
+// ---------------------------------------------------------------- 2D
+
+SurfaceId SdlPlatform::createSurface(const Image& image) { return gl_->surfaces.add(image); }
+
+const Image* SdlPlatform::surface(SurfaceId id) const { return gl_->surfaces.image(id); }
+
+void SdlPlatform::blit(int x, int y, SurfaceId source, const Rect& sourceRect, bool colorKey) {
+    if (!deviceReady_) return;
+    const Image* image = gl_->surfaces.image(source);
+    if (!image) return;
+    const auto rects = sdl::clipBlit(x, y, sourceRect, image->width, image->height);
+    if (!rects) return;
+    enter(Mode::Sprites);
+    gl_->sprites.add(gl_->surfaces.texture(source), colorKey, *rects);
+}
+
+void SdlPlatform::fill(const Rect& rect, std::uint32_t color) {
+    if (!deviceReady_) return;
+    gl_->sprites.flush();
+    Rect scissor;
+    if (!screenScissor(rect, scissor)) return;
+    // A scissored clear touches neither the viewport nor the depth buffer.
+    glEnable(GL_SCISSOR_TEST);
+    glScissor(scissor.x, scissor.y, scissor.w, scissor.h);
+    glClearColor(channel(color, 16), channel(color, 8), channel(color, 0), 1.0f);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glDisable(GL_SCISSOR_TEST);
+}
+
+void SdlPlatform::flip() {
+    if (deviceReady_) {
+        enter(Mode::None);
+        SDL_GL_GetDrawableSize(window_, &drawableWidth_, &drawableHeight_);
+        gl_->presenter.present(gl_->backBuffer.colorTexture(), drawableWidth_, drawableHeight_);
+        SDL_GL_SwapWindow(window_);
+        gl_->backBuffer.bind();
+    }
+    if (pacing_) pacer_.wait();
+}
+
+Image SdlPlatform::readBackBuffer() {
+    if (!deviceReady_) return Image(kScreenWidth, kScreenHeight);
+    gl_->sprites.flush();
+    return gl_->backBuffer.read();
+}
+
+// ---------------------------------------------------------------- 3D state
+
+bool SdlPlatform::setViewport(int x, int y, int width, int height, float minZ, float maxZ) {
+    const sdl::Viewport viewport{x, y, width, height, minZ, maxZ};
+    if (!sdl::validViewport(viewport)) return false;
+    gl_->scene.edit().viewport = viewport;
+    return true;
+}
+
+void SdlPlatform::setTransform(TransformState state, const D3DMATRIX& matrix) {
+    sdl::SceneState& scene = gl_->scene.edit();
+    switch (state) {
+    case TransformState::World: scene.world = matrix; break;
+    case TransformState::View: scene.view = matrix; break;
+    case TransformState::Projection: scene.projection = matrix; break;
+    }
+}
+
+void SdlPlatform::setAmbient(std::uint32_t argb) { gl_->scene.edit().ambient = argb; }
+
+void SdlPlatform::setLighting(bool on) { gl_->scene.edit().lighting = on; }
+
+void SdlPlatform::setLight(int index, const Light& light) {
+    if (index == 0 || index == 1) gl_->scene.edit().lights[static_cast<std::size_t>(index)] = light;
+}
+
+void SdlPlatform::lightEnable(int index, bool on) {
+    if (index == 0 || index == 1) gl_->scene.edit().lightOn[static_cast<std::size_t>(index)] = on;
+}
+
+bool SdlPlatform::lightEnabled(int index) const {
+    if (index != 0 && index != 1) return false;
+    return gl_->scene.state().lightOn[static_cast<std::size_t>(index)];
+}
+
+void SdlPlatform::setMaterial(const Material& material) { gl_->scene.edit().material = material; }
+
+void SdlPlatform::setTexture(TextureId texture) { gl_->scene.edit().texture = texture; }
+
+void SdlPlatform::setLinearMagnification(bool on) {
+    gl_->scene.edit().linearMagnification = on;
+}
+
+void SdlPlatform::setDepthTest(bool on) { gl_->scene.edit().depthTest = on; }
+
+void SdlPlatform::setAlphaBlend(bool on) { gl_->scene.edit().alphaBlend = on; }
+
+// ---------------------------------------------------------------- 3D resources and drawing
+
+TextureId SdlPlatform::createTexture(const Image& image) {
+    if (!deviceReady_) return 0;
+    enter(Mode::None);  // uploading rebinds what the 2D copies use
+    return gl_->scene.createTexture(image);
+}
+
+MeshId SdlPlatform::createMesh(const std::vector<MeshVertex>& vertices,
+                               const std::vector<std::uint32_t>& indices) {
+    if (!deviceReady_) return 0;
+    enter(Mode::None);
+    return gl_->scene.createMesh(vertices, indices);
+}
+
+void SdlPlatform::clear(bool target, std::uint32_t color, bool zbuffer, float depth) {
+    if (!deviceReady_) return;
+    enter(Mode::Scene);
+    gl_->scene.clear(target, color, zbuffer, depth);
+}
+
+bool SdlPlatform::beginScene() { return deviceReady_; }
+
+void SdlPlatform::endScene() {}
+
+void SdlPlatform::drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
+    if (!deviceReady_) return;
+    enter(Mode::Scene);
+    gl_->scene.draw(mesh, firstIndex, indexCount, vertexScale);
+}
+
+}  // namespace platform

@@ -1,0 +1,106 @@
+#include <SDL.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/platform.h"
+
+namespace {
+
+using platform::Image;
+using platform::loadBitmap;
+
+class BitmapTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        dir_ = std::filesystem::temp_directory_path() /
+               ("sternfahrt_bitmap_" + std::string(info->name()) + "_" +
+                std::to_string(SDL_GetPerformanceCounter()));
+        std::filesystem::create_directories(dir_);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+
+    std::string path(const char* name) const { return (dir_ / name).string(); }
+
+    std::filesystem::path dir_;
+};
+
+void putPixel24(SDL_Surface* surface, int x, int y, std::uint8_t r, std::uint8_t g,
+                std::uint8_t b) {
+    auto* p = static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch + x * 3;
+    // SDL_PIXELFORMAT_RGB24 is byte order R, G, B.
+    p[0] = r;
+    p[1] = g;
+    p[2] = b;
+}
+
+// Three pixels wide, so each stored row needs padding; rows differ, so an
+// upside-down read shows.
+TEST_F(BitmapTest, Reads24BitPictureTopRowFirst) {
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 3, 2, 24, SDL_PIXELFORMAT_RGB24);
+    ASSERT_NE(surface, nullptr);
+    putPixel24(surface, 0, 0, 0xFF, 0x00, 0x00);
+    putPixel24(surface, 1, 0, 0x00, 0xFF, 0x00);
+    putPixel24(surface, 2, 0, 0x00, 0x00, 0xFF);
+    putPixel24(surface, 0, 1, 0x12, 0x34, 0x56);
+    putPixel24(surface, 1, 1, 0x00, 0x00, 0x00);
+    putPixel24(surface, 2, 1, 0xFF, 0xFF, 0xFF);
+    ASSERT_EQ(SDL_SaveBMP(surface, path("rgb.bmp").c_str()), 0);
+    SDL_FreeSurface(surface);
+
+    Image image;
+    ASSERT_TRUE(loadBitmap(path("rgb.bmp"), image));
+    ASSERT_EQ(image.width, 3);
+    ASSERT_EQ(image.height, 2);
+    ASSERT_EQ(image.pixels.size(), 6u);
+    EXPECT_EQ(image.at(0, 0), 0xFF0000u);
+    EXPECT_EQ(image.at(1, 0), 0x00FF00u);
+    EXPECT_EQ(image.at(2, 0), 0x0000FFu);
+    EXPECT_EQ(image.at(0, 1), 0x123456u);
+    EXPECT_EQ(image.at(1, 1), 0x000000u);
+    EXPECT_EQ(image.at(2, 1), 0xFFFFFFu);
+}
+
+TEST_F(BitmapTest, ReadsPalettePictureAsColours) {
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 5, 3, 8, SDL_PIXELFORMAT_INDEX8);
+    ASSERT_NE(surface, nullptr);
+    const SDL_Color colors[3] = {{0, 0, 0, 255}, {0xC0, 0x80, 0x40, 255}, {0x01, 0x02, 0x03, 255}};
+    ASSERT_EQ(SDL_SetPaletteColors(surface->format->palette, colors, 0, 3), 0);
+    auto* pixels = static_cast<std::uint8_t*>(surface->pixels);
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            pixels[y * surface->pitch + x] = static_cast<std::uint8_t>((x + y) % 3);
+        }
+    }
+    ASSERT_EQ(SDL_SaveBMP(surface, path("palette.bmp").c_str()), 0);
+    SDL_FreeSurface(surface);
+
+    Image image;
+    ASSERT_TRUE(loadBitmap(path("palette.bmp"), image));
+    ASSERT_EQ(image.width, 5);
+    ASSERT_EQ(image.height, 3);
+    const std::uint32_t expected[3] = {0x000000u, 0xC08040u, 0x010203u};
+    for (int y = 0; y < 3; ++y) {
+        for (int x = 0; x < 5; ++x) {
+            EXPECT_EQ(image.at(x, y), expected[(x + y) % 3]) << "at " << x << "," << y;
+        }
+    }
+}
+
+TEST_F(BitmapTest, MissingFileLeavesImageAlone) {
+    Image image(2, 2, 0xABCDEF);
+    EXPECT_FALSE(loadBitmap(path("none.bmp"), image));
+    EXPECT_EQ(image.width, 2);
+    EXPECT_EQ(image.at(1, 1), 0xABCDEFu);
+}
+
+TEST_F(BitmapTest, FileThatIsNoBitmapIsRefused) {
+    std::ofstream(path("text.bmp")) << "not a picture at all";
+    Image image;
+    EXPECT_FALSE(loadBitmap(path("text.bmp"), image));
+}
+
+}  // namespace
