@@ -77,6 +77,29 @@ struct GameState {
     D3DVECTOR aufrichtung{0.0f, 1.0f, 0.0f};
     D3DVECTOR xAchse{0.0f, 0.0f, -1.0f};
 
+    // --- flight controls, changed directly by keys and mouse
+    float kipp = 0.0f;    // turn about the ship's up axis, radians per frame
+    float nick = 0.0f;    // pitch about the ship's side axis, radians per frame
+    float SIGHT = 10000.0f;     // view distance, 500..40000
+    std::int32_t sightchg = 0;  // frames to show the view distance
+    std::int32_t backsight = 1; // +1 forward view, -1 rear view
+    bool ausserhalb = false;    // outside the playing field
+    float nahfeind = 9999999.0f;  // distance of the nearest attacker
+
+    // --- input flags: held keys from key-down to key-up; mouse flags for
+    // the current frame only
+    std::int32_t left = 0, right = 0, up = 0, down = 0;
+    std::int32_t shift = 0, enter = 0, feuer = 0;
+    std::int32_t missileKey = 0, ecmKey = 0, gigabombKey = 0, optionsKey = 0;
+    std::int32_t mouseRight = 0, mouseLeft = 0, mouseUp = 0, mouseDown = 0;
+    std::int32_t mouseButtonLeft = 0, mouseButtonRight = 0;
+    std::int32_t wheelForward = 0, wheelBack = 0;
+
+    // --- frame
+    std::int32_t nStation = 0;       // station docked at while render is 2
+    std::uint16_t torsprungz = 0;    // frames left of the gate jump
+    std::int32_t hintFrames = 500;   // frames left of the F8 hint
+
     // --- situation
     std::int32_t kampf = 0;        // non-zero while enemy ships attack
     std::int32_t ranking = 0;      // strength as the enemy sees it, per frame
@@ -96,12 +119,19 @@ struct GameState {
     std::optional<Gate> sonnentor, aussentor, planetentor, mondtor, sternentor;
     float yviertel = 0.0f;  // the planet's extra half turn
 
-    // --- what the game draws on: the shared generator, the clock that seeds
-    // it on arrival, and the hook that sets the scene's main light again
-    // whenever a location is built (left empty without a display).
+    // --- what the game draws on: the shared generator and the clock that
+    // seeds it on arrival
     Random rng;
     MillisecondClock timeGetTime = systemMilliseconds;
-    std::function<void()> setMainLight;
+
+    // What the game logic asks of the shell: sound effects and the lights.
+    // Left empty, nothing happens (tests and tools without a display).
+    struct Hooks {
+        std::function<void(int)> sound;         // effect 1..9
+        std::function<void()> setMainLight;     // on every location build
+        std::function<void()> setSpotlight;     // the headlight follows the ship
+        std::function<bool()> reloadSunMesh;    // on entering the star gate
+    } hooks;
 
     const Stern& aktuellerStern() const { return stern.at(sternenpos); }
     Stern& aktuellerStern() { return stern.at(sternenpos); }
@@ -110,6 +140,11 @@ struct GameState {
 // The ship's strength as the enemy sees it: chargers, storage and 4 x gun.
 inline int computeRanking(const GameState& s) {
     return s.energielader + s.energiespeicher + s.schildlader + s.schildspeicher + 4 * s.kanone;
+}
+
+// Plays a sound effect through the shell, if there is one.
+inline void Sound(const GameState& s, int n) {
+    if (s.hooks.sound) s.hooks.sound(n);
 }
 
 // Resets the game to a new game at Earth and builds Earth's location.

@@ -173,7 +173,7 @@ void addShip(GameState& s, int typ) {
 }
 
 void Create_newCube(GameState& s) {
-    if (s.setMainLight) s.setMainLight();
+    if (s.hooks.setMainLight) s.hooks.setMainLight();
     s.sonnentor.reset();
     s.aussentor.reset();
     s.planetentor.reset();

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <functional>
+
+#include "platform/assets.h"
+#include "platform/platform.h"
+#include "world/game_state.h"
+
+// The running program: the platform it draws on, the game, and the shell's
+// own state.
+struct App {
+    explicit App(platform::Platform& p) : platform(p) {}
+
+    platform::Platform& platform;
+    GameState game;
+    Assets assets;
+
+    const char* ErrStr = nullptr;  // the error text shown when the program ends
+    std::int32_t paused = 0;       // while set, no frame is drawn
+    bool cleanedUp = false;
+
+    // Where arrivals take their seed from instead of the platform's clock
+    // (the input player uses it for reproducible runs).
+    std::function<std::uint32_t()> clockSource;
+    // Sees every window message and mouse record the game takes, with the
+    // frame it arrived in (the input recorder).
+    std::function<void(const platform::Message&)> onMessage;
+    std::function<void(const platform::MouseEvent&)> onMouse;
+    std::function<void(std::uint32_t)> onClock;  // each clock value read for a seed
+    std::int64_t frame = 0;  // frames drawn so far
+};
+
+// Start-up: window, display, device, assets and world, lights, mouse. Stops
+// at the first step that fails.
+bool Init(App& app);
+
+// Releases the device and display and shows the stored error text.
+void Cleanup(App& app);
+
+// The main loop: handles every waiting message, draws a frame whenever there
+// is none, until the quit message. Returns the exit code, 0.
+int WinMain(App& app);
+
+// Handles one window message: keys, and the window being destroyed.
+void WindowProc(App& app, const platform::Message& message);
+
+// Textures, panel bitmaps, the world's objects, the universe and a new game.
+bool create_objects(App& app);

@@ -1,0 +1,109 @@
+#include "flight/flight_step.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "flight/collision.h"
+#include "flight/gates.h"
+
+namespace {
+
+constexpr float kKampfTempo = 40.0f;
+constexpr float kMaxTempo = 200.0f;
+constexpr float kSchiffRadius = 5.0f;
+constexpr std::uint16_t kZerstoert = 65500;  // schild above this has wrapped below zero
+
+// Speed caps by distance to a station, as multiples of its scale.
+struct Tempolimit {
+    float radius;
+    float limit;
+};
+constexpr Tempolimit kTempolimits[] = {
+    {100.0f, 150.0f}, {75.0f, 100.0f}, {50.0f, 75.0f}, {33.0f, 33.0f},
+    {20.0f, 20.0f},   {12.0f, 12.0f},  {8.0f, 8.0f},
+};
+constexpr float kAndockRadius = 10.0f;
+
+void bounce(GameState& s, const D3DVECTOR& start) {
+    s.x = start.x;
+    s.y = start.y;
+    s.z = start.z;
+    s.speed = -s.speed * 0.2f;
+    Sound(s, 1);
+}
+
+void stations(GameState& s, const D3DVECTOR& start) {
+    for (int slot = 0; slot < kStationSlots; ++slot) {
+        if (!s.station[slot]) continue;
+        const Station& station = *s.station[slot];
+        const D3DVECTOR ship{s.x, s.y, s.z};
+        for (const Tempolimit& t : kTempolimits) {
+            if (Collision(ship, kSchiffRadius, station.pos, t.radius * station.scale) && s.speed > t.limit) {
+                s.speed = t.limit;
+            }
+        }
+        if (Collision(ship, kSchiffRadius, station.pos, kAndockRadius * station.scale)) {
+            if (s.kampf) {
+                bounce(s, start);
+            } else {
+                s.render = 2;
+                s.nStation = slot;
+            }
+        }
+    }
+}
+
+void rotate(D3DVECTOR& v, const D3DMATRIX& m) { D3DMath_VectorMatrixMultiply(v, v, m); }
+
+}  // namespace
+
+void turnShip(GameState& s) {
+    D3DMATRIX m;
+    D3DUtil_SetRotationMatrix(m, s.xAchse, s.nick);
+    rotate(s.blickrichtung, m);
+    rotate(s.aufrichtung, m);
+    rotate(s.xAchse, m);
+    D3DUtil_SetRotationMatrix(m, s.aufrichtung, s.kipp);
+    rotate(s.xAchse, m);
+    rotate(s.blickrichtung, m);
+    rotate(s.aufrichtung, m);
+}
+
+D3DMATRIX flightView(const GameState& s) {
+    const D3DVECTOR eye{s.x, s.y, s.z};
+    D3DMATRIX view;
+    D3DUtil_SetIdentityMatrix(view);
+    D3DUtil_SetViewMatrix(view, eye, eye + static_cast<float>(s.backsight) * s.blickrichtung, s.aufrichtung);
+    return view;
+}
+
+void flightStep(GameState& s) {
+    s.kampf = 0;
+    s.nahfeind = 9999999.0f;
+    for (const auto& ship : s.raumschiff) {
+        if (ship && ship->attacking) {
+            s.speed = std::clamp(s.speed, -kKampfTempo, kKampfTempo);
+            s.kampf = 1;
+        }
+    }
+    s.speed = std::clamp(s.speed, -kMaxTempo, kMaxTempo);
+
+    const D3DVECTOR start{s.x, s.y, s.z};
+    s.x += s.blickrichtung.x * s.speed;
+    s.y += s.blickrichtung.y * s.speed;
+    s.z += s.blickrichtung.z * s.speed;
+    s.ausserhalb = std::fabs(s.x) > kFeldGrenze || std::fabs(s.y) > kFeldGrenze ||
+                   std::fabs(s.z) > kFeldGrenze;
+
+    stations(s, start);
+    if (!s.kampf) gatePassages(s);
+
+    if (s.schild > kZerstoert) {
+        s.kampf = 0;
+        s.gameover = 150;
+        Start_newGame(s);
+    }
+    if (s.hooks.setSpotlight) s.hooks.setSpotlight();
+
+    turnShip(s);
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "platform/d3d_matrix.h"
+#include "world/game_state.h"
+
+// Half the width of the playing field; beyond it the ship is outside.
+constexpr float kFeldGrenze = 33000.0f;
+
+// One flight frame's simulation, before the scene is drawn: combat state and
+// speed limits, the move along last frame's forward vector, the field limit,
+// the stations (speed caps, docking or bounce), the gates while no enemy
+// attacks, the destruction check and the headlight, then the turn by nick
+// and kipp.
+void flightStep(GameState& s);
+
+// Turns the ship's axes by nick about its side axis, then by kipp about its
+// (new) up axis. The flight step does it once and the radar once more.
+void turnShip(GameState& s);
+
+// The camera looking along (or, with backsight -1, against) the ship's nose.
+D3DMATRIX flightView(const GameState& s);

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/assets.h"
+#include "platform/platform.h"
+#include "world/game_state.h"
+
+// The display: drawing context, full-screen mode, back buffer and the font.
+// Stores the error text of the first step that fails.
+bool init_ddraw(platform::Platform& p, Assets& assets, const char*& ErrStr);
+
+// The 3D interface, the depth buffer and the device. A depth buffer that
+// cannot be made ends start-up without a text.
+bool init_d3d(platform::Platform& p, const char*& ErrStr);
+
+// Lighting on; light 0 (the white directional main light) set and on; light
+// 1 (the ship's spotlight) defined and off.
+void create_lights(platform::Platform& p, const GameState& s);
+
+// Sets light 0 again; every location build does this.
+void setMainLight(platform::Platform& p);
+
+// Light 1 follows the ship: at its position, along its forward vector.
+void SetSpotlight(platform::Platform& p, const GameState& s);
+
+// Switches a light on if it is off, off if it is on.
+void toggle_light(platform::Platform& p, int index);
+
+// The device state every frame starts with: the 768 x 768 viewport, the
+// flight projection, dim ambient light, linear magnification, depth test.
+void prepareFrameDevice(platform::Platform& p, const char*& ErrStr);

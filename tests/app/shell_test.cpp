@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include "app/app.h"
+#include "app/frame.h"
+#include "platform/headless/headless_platform.h"
+#include "support/temp_dir.h"
+
+using platform::HeadlessPlatform;
+using platform::Message;
+namespace vk = platform::vk;
+
+namespace {
+
+// A working directory with the one file start-up cannot do without.
+struct GameDir : TempWorkDir {
+    GameDir() { writeBitmap("Zeichensatz.bmp", 512, 48, 0x808080); }
+};
+
+}  // namespace
+
+TEST(Shell, StartUpFailuresShowTheirTextAndEndWithZero) {
+    GameDir dir;
+    using Step = HeadlessPlatform::Step;
+    const std::pair<Step, const char*> cases[] = {
+        {Step::RegisterWindowClass, "Error Registering Window Class"},
+        {Step::CreateWindow, "Error Creating Window"},
+        {Step::CreateDisplay, "DirectDrawCreate FAILED"},
+        {Step::SetDisplayMode, "Error Setting Display Mode"},
+        {Step::CreateFlipChain, "CreateSurface FAILED"},
+        {Step::CreateDirect3D, "QueryInterface FAILED"},
+        {Step::CreateDevice, "Device Creation Failed"},
+        {Step::CreateZBuffer, nullptr},  // ends without a word
+    };
+    for (const auto& [step, text] : cases) {
+        HeadlessPlatform p;
+        p.failAt = step;
+        App app(p);
+        EXPECT_EQ(WinMain(app), 0);
+        EXPECT_TRUE(p.released);
+        EXPECT_EQ(p.flips, 0);
+        if (text) {
+            ASSERT_EQ(p.messageBoxes.size(), 1u) << text;
+            EXPECT_EQ(p.messageBoxes[0], std::string("Game: ") + text);
+        } else {
+            EXPECT_TRUE(p.messageBoxes.empty());
+        }
+    }
+
+    // Without the font the display cannot be set up.
+    std::filesystem::remove(dir.path() / "Zeichensatz.bmp");
+    HeadlessPlatform p;
+    App app(p);
+    EXPECT_EQ(WinMain(app), 0);
+    ASSERT_EQ(p.messageBoxes.size(), 1u);
+    EXPECT_EQ(p.messageBoxes[0], "Game: Error Loading Image");
+}
+
+TEST(Shell, KeysDuringPauseStillSetSpeedAndEscEndsOnRelease) {
+    GameDir dir;
+    HeadlessPlatform p;
+    App app(p);
+    p.postMessage({Message::KeyDown, vk::Pause});
+    p.postMessage({Message::KeyDown, vk::Shift});
+    p.postMessage({Message::KeyDown, vk::Shift});  // auto-repeat
+    p.postMessage({Message::KeyDown, vk::Escape});  // the press does nothing
+    p.postMessage({Message::KeyUp, vk::Escape});
+    EXPECT_EQ(WinMain(app), 0);
+    EXPECT_EQ(app.paused, 1);
+    EXPECT_EQ(p.flips, 0);  // paused: not one frame drawn
+    EXPECT_FLOAT_EQ(app.game.speed, 9.0f);
+    EXPECT_TRUE(p.released);
+    EXPECT_TRUE(p.messageBoxes.empty());
+    EXPECT_TRUE(p.mouseAcquired);
+}
+
+TEST(Shell, F8OpensTheManualAndEndsEvenWithoutAViewer) {
+    GameDir dir;
+    HeadlessPlatform p;
+    p.documentViewer = false;
+    App app(p);
+    p.postMessage({Message::KeyDown, vk::F8});
+    EXPECT_EQ(WinMain(app), 0);
+    ASSERT_EQ(p.documents.size(), 1u);
+    EXPECT_EQ(p.documents[0], "Spielanleitung.htm");
+    EXPECT_TRUE(p.released);
+}
+
+TEST(Shell, ViewDistanceStepsStopAtTheirLimits) {
+    HeadlessPlatform p;
+    App app(p);
+    GameState& s = app.game;
+    s.SIGHT = 39800.0f;
+    WindowProc(app, {Message::KeyDown, vk::Prior});
+    EXPECT_EQ(s.SIGHT, 40000.0f);
+    EXPECT_EQ(s.sightchg, 50);
+    s.SIGHT = 700.0f;
+    WindowProc(app, {Message::KeyDown, vk::Next});
+    EXPECT_EQ(s.SIGHT, 500.0f);
+    WindowProc(app, {Message::KeyDown, vk::Next});
+    EXPECT_EQ(s.SIGHT, 500.0f);
+}
+
+TEST(Shell, ArrowsSteerOnlyOutsideTheOptionsMenuButReleaseAlwaysStops) {
+    HeadlessPlatform p;
+    App app(p);
+    GameState& s = app.game;
+    WindowProc(app, {Message::KeyDown, vk::Left});
+    WindowProc(app, {Message::KeyDown, vk::Up});
+    EXPECT_FLOAT_EQ(s.kipp, 0.03f);
+    EXPECT_FLOAT_EQ(s.nick, -0.03f);
+    EXPECT_EQ(s.left + s.up, 2);
+
+    s.abspeichern = 1;
+    s.kipp = 0.01f;
+    WindowProc(app, {Message::KeyDown, vk::Right});
+    EXPECT_FLOAT_EQ(s.kipp, 0.01f);
+    EXPECT_EQ(s.right, 1);
+    WindowProc(app, {Message::KeyUp, vk::Right});
+    EXPECT_EQ(s.kipp, 0.0f);
+    EXPECT_EQ(s.right, 0);
+
+    WindowProc(app, {Message::KeyDown, vk::Delete});
+    EXPECT_EQ(s.nick, 0.0f);
+    WindowProc(app, {Message::KeyDown, vk::F1});
+    EXPECT_EQ(s.backsight, -1);
+}
+
+TEST(Sound, OneVoiceAndTheWarningNeverInterrupts) {
+    HeadlessPlatform p;
+    playEffect(p, 2);
+    EXPECT_EQ(p.sounds.back(), "Feindlaser.wav");
+    playEffect(p, 3);  // the laser still plays: the warning is dropped
+    EXPECT_EQ(p.sounds.size(), 1u);
+    playEffect(p, 9);  // any other effect cuts in
+    EXPECT_EQ(p.sounds.back(), "Explosion.wav");
+    p.finishSound();
+    playEffect(p, 3);
+    EXPECT_EQ(p.sounds.back(), "EnergyLow.wav");
+    playEffect(p, 0);
+    playEffect(p, 10);
+    EXPECT_EQ(p.sounds.size(), 3u);
+
+    // Without a sound card the game is silent and goes on.
+    HeadlessPlatform silent;
+    silent.soundDevice = false;
+    playEffect(silent, 4);
+    EXPECT_TRUE(silent.sounds.empty());
+}

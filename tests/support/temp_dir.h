@@ -1,0 +1,26 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "platform/platform.h"
+
+// A fresh directory that the test works in; the previous working directory
+// comes back and the directory goes away at the end of the scope.
+class TempWorkDir {
+public:
+    TempWorkDir();
+    ~TempWorkDir();
+    TempWorkDir(const TempWorkDir&) = delete;
+    TempWorkDir& operator=(const TempWorkDir&) = delete;
+
+    const std::filesystem::path& path() const { return path_; }
+
+    // Writes a bitmap of one colour, or of the given picture.
+    void writeBitmap(const std::string& name, int width, int height, std::uint32_t color);
+    void writeBitmap(const std::string& name, const platform::Image& image);
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};

@@ -1,0 +1,90 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "platform/headless/headless_platform.h"
+#include "ui/text.h"
+
+namespace {
+
+struct Screen {
+    platform::HeadlessPlatform p;
+    platform::SurfaceId font = p.createSurface(platform::Image(512, 48, 0xFFFFFF));
+    TextLayer text{p, font};
+
+    // The character whose font cell a copy took, or '?' for anything else.
+    static char glyph(const platform::HeadlessPlatform::Blit& b) {
+        if (b.sourceRect.w != 16 || b.sourceRect.h != 16 || b.colorKey) return '?';
+        return static_cast<char>(32 + b.sourceRect.y / 16 * 32 + b.sourceRect.x / 16);
+    }
+
+    // What was drawn on one line, by cell: "x:char" pairs.
+    std::string cells() const {
+        std::string out;
+        for (const auto& b : p.blits) out += std::to_string(b.x) + ":" + glyph(b) + " ";
+        return out;
+    }
+};
+
+}  // namespace
+
+TEST(Text, StopsAtTheTildeAndSkipsControlBytes) {
+    Screen s;
+    s.text.Text(776, 8, GameText("System:~"));
+    ASSERT_EQ(s.p.blits.size(), 7u);
+    EXPECT_EQ(s.cells(), "776:S 792:y 808:s 824:t 840:e 856:m 872:: ");
+    EXPECT_EQ(s.p.blits.back().y, 8);
+
+    s.p.blits.clear();
+    s.text.Text(100, 100, GameText("a}b~"));  // a right brace ends a text too
+    EXPECT_EQ(s.cells(), "100:a ");
+
+    s.p.blits.clear();
+    s.text.Text(100, 100, GameText("\ta ~"));  // a tab leaves its cell empty
+    EXPECT_EQ(s.cells(), "116:a 132:  ");
+}
+
+TEST(Text, VarIsRightAlignedWithoutLeadingZeros) {
+    Screen s;
+    s.text.Var(1000, 24, 0);
+    EXPECT_EQ(s.cells(), "1000:0 ");
+    s.p.blits.clear();
+    s.text.Var(1000, 24, 1234);
+    EXPECT_EQ(s.cells(), "1000:4 984:3 968:2 952:1 ");
+    s.p.blits.clear();
+    s.text.Var(1000, 24, 123456);  // only five digits are shown
+    EXPECT_EQ(s.cells(), "1000:6 984:5 968:4 952:3 936:2 ");
+    s.p.blits.clear();
+    s.text.Var(1000, 24, 100000);
+    EXPECT_EQ(s.cells(), "1000:0 ");
+    s.p.blits.clear();
+    s.text.Var(1000, 24, 10203);
+    EXPECT_EQ(s.cells(), "1000:3 984:0 968:2 952:0 936:1 ");
+}
+
+TEST(Text, CellsOnTheScreenEdgeAreNotDrawn) {
+    Screen s;
+    s.text.Zeichen(0, 100, 'A');
+    s.text.Zeichen(100, 0, 'A');
+    s.text.Zeichen(1008, 100, 'A');
+    s.text.Zeichen(100, 752, 'A');
+    s.text.Zeichen(100, 100, 31);
+    s.text.Zeichen(100, 100, 128);
+    EXPECT_TRUE(s.p.blits.empty());
+    s.text.Zeichen(1007, 751, 'A');
+    s.text.Zeichen(50, 50, '~');
+    EXPECT_EQ(s.cells(), "1007:A 50:~ ");
+    EXPECT_EQ(s.p.blits[0].sourceRect.y, 16);
+    EXPECT_EQ(s.p.blits[1].sourceRect.y, 32);
+}
+
+TEST(Text, ClsBlanksThePanel) {
+    Screen s;
+    s.text.Cls();
+    ASSERT_EQ(s.p.blits.size(), 47u * 15u);
+    EXPECT_EQ(s.p.blits.front().x, 776);
+    EXPECT_EQ(s.p.blits.front().y, 8);
+    EXPECT_EQ(s.p.blits.back().x, 776 + 14 * 16);
+    EXPECT_EQ(s.p.blits.back().y, 744);
+    for (const auto& b : s.p.blits) ASSERT_EQ(Screen::glyph(b), ' ');
+}
