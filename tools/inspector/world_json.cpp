@@ -99,6 +99,55 @@ void writeUniverse(JsonWriter& json, const GameState& s) {
     json.endObject();
 }
 
+void writePlayer(JsonWriter& json, const GameState& s) {
+    json.beginObject();
+    json.key("sternenpos"); json.value(unsigned{s.sternenpos});
+    json.key("planetenpos"); json.value(unsigned{s.planetenpos});
+    json.key("mondpos"); json.value(unsigned{s.mondpos});
+    vector(json, "pos", {s.x, s.y, s.z});
+    json.key("speed"); json.value(s.speed);
+    vector(json, "blickrichtung", s.blickrichtung);
+    vector(json, "aufrichtung", s.aufrichtung);
+    vector(json, "xAchse", s.xAchse);
+    json.key("nick"); json.value(s.nick);
+    json.key("kipp"); json.value(s.kipp);
+    json.key("SIGHT"); json.value(s.SIGHT);
+    json.key("backsight"); json.value(s.backsight);
+    json.key("geld"); json.value(s.geld);
+    const std::pair<const char*, std::uint16_t> equipment[] = {
+        {"kanone", s.kanone}, {"energielader", s.energielader},
+        {"energiespeicher", s.energiespeicher}, {"schildlader", s.schildlader},
+        {"schildspeicher", s.schildspeicher}, {"laderaum", s.laderaum},
+        {"lenkraketen", s.lenkraketen}, {"beschleuniger", s.beschleuniger},
+        {"gigabomben", s.gigabomben}, {"ecm", s.ecm}, {"energie", s.energie},
+        {"schild", s.schild}, {"passagiertyp", s.passagiertyp},
+        {"passagierziel", s.passagierziel}, {"torsprungz", s.torsprungz},
+    };
+    for (const auto& [name, value] : equipment) {
+        json.key(name);
+        json.value(unsigned{value});
+    }
+    json.key("ladung");
+    json.beginObject();
+    for (int ware = 0; ware < kWarenAnzahl; ++ware) {
+        json.key(plain(kWaren[ware].name));
+        json.value(unsigned{ladung(s, ware)});
+    }
+    json.endObject();
+    const std::pair<const char*, std::int32_t> situation[] = {
+        {"aufgabePlanet", s.aufgabePlanet}, {"aufgabeMond", s.aufgabeMond},
+        {"kampf", s.kampf}, {"ranking", s.ranking}, {"gameover", s.gameover},
+        {"abspeichern", s.abspeichern}, {"render", s.render}, {"nStation", s.nStation},
+        {"hintFrames", s.hintFrames},
+    };
+    for (const auto& [name, value] : situation) {
+        json.key(name);
+        json.value(value);
+    }
+    json.key("ausserhalb"); json.value(s.ausserhalb);
+    json.endObject();
+}
+
 void writeLocation(JsonWriter& json, const GameState& s, std::uint32_t clock) {
     const Stern& system = s.aktuellerStern();
     json.beginObject();

@@ -7,5 +7,9 @@
 // properties.
 void writeUniverse(JsonWriter& json, const GameState& s);
 
+// The ship and its player: place, pose, money, equipment, energy, cargo,
+// passengers, mission and the frame's mode.
+void writePlayer(JsonWriter& json, const GameState& s);
+
 // Everything the current location holds after it was built.
 void writeLocation(JsonWriter& json, const GameState& s, std::uint32_t clock);

@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "support/temp_dir.h"
+
+namespace {
+
+int run(const std::string& arguments) {
+    const std::string command = std::string(RUNNER_PATH) + " " + arguments + " 2>/dev/null";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string read(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+}  // namespace
+
+// The runner plays scripted input through the real game, off-screen, and
+// writes screenshots and the state.
+TEST(Runner, ScriptedFlightGivesScreenshotsAndAState) {
+    TempWorkDir dir;
+    std::ofstream("fly.rec") << "0 keydown Shift\n1 keydown Shift\n2 keyup Shift\n"
+                                "3 keydown Left\n10 keyup Left\n";
+    const std::string args = std::string("--data ") + DATA_DIR +
+                             " --script fly.rec --frames 12 --clock 99"
+                             " --shot 0:first.png --shot 11:last.png --dump state.json";
+    ASSERT_EQ(run(args), 0);
+    for (const char* shot : {"first.png", "last.png"}) {
+        const std::string png = read(shot);
+        ASSERT_GT(png.size(), 1000u) << shot;
+        EXPECT_EQ(png.substr(1, 3), "PNG");
+    }
+    const std::string state = read("state.json");
+    EXPECT_NE(state.find("\"frames\": 12"), std::string::npos);
+    EXPECT_NE(state.find("\"speed\": 9"), std::string::npos);
+    EXPECT_NE(state.find("\"kipp\": 0,"), std::string::npos);  // the key was let go
+
+    EXPECT_EQ(run("--frames x"), 2);
+    EXPECT_EQ(run("--script missing.rec"), 2);
+}

@@ -1,0 +1,175 @@
+// Runs the real game for a number of frames with scripted input, without a
+// window: takes screenshots of chosen frames and dumps the game state.
+//
+//   runner [--frames N] [--script FILE] [--clock MS] [--data DIR]
+//          [--shot FRAME:FILE.png]... [--dump FILE.json] [--headless]
+//
+// Frames count from 0. The script is an input recording (see
+// app/input_script.h); --clock fixes the clock every arrival is seeded with
+// (the script's own clock lines come first). --data is the directory with
+// the game's data files (the working directory by default). The picture is
+// rendered off-screen with OpenGL unless --headless, which draws 2D only
+// and is much faster.
+
+#include <charconv>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#include "app/app.h"
+#include "app/frame.h"
+#include "app/input_script.h"
+#include "inspector/json_writer.h"
+#include "inspector/world_json.h"
+#include "platform/headless/headless_platform.h"
+#include "platform/sdl/sdl_platform.h"
+#include "runner/png.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: runner [--frames N] [--script FILE] [--clock MS] [--data DIR]\n"
+    "              [--shot FRAME:FILE.png]... [--dump FILE.json] [--headless]\n";
+
+struct Options {
+    std::int64_t frames = 60;
+    std::string script, data, dump;
+    std::uint32_t clock = 0;
+    std::multimap<std::int64_t, std::string> shots;
+    bool headless = false;
+};
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "runner: %s\n%s", message.c_str(), kUsage);
+    return 2;
+}
+
+template <typename T>
+bool number(std::string_view text, T& value) {
+    const auto r = std::from_chars(text.data(), text.data() + text.size(), value);
+    return r.ec == std::errc{} && r.ptr == text.data() + text.size();
+}
+
+std::optional<std::string> parse(int argc, char** argv, Options& o) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view a = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (a == "--headless") {
+            o.headless = true;
+        } else if (a == "--frames" && hasValue && number(argv[i + 1], o.frames) && o.frames >= 0) {
+            ++i;
+        } else if (a == "--clock" && hasValue && number(argv[i + 1], o.clock)) {
+            ++i;
+        } else if (a == "--script" && hasValue) {
+            o.script = argv[++i];
+        } else if (a == "--data" && hasValue) {
+            o.data = argv[++i];
+        } else if (a == "--dump" && hasValue) {
+            o.dump = argv[++i];
+        } else if (a == "--shot" && hasValue) {
+            const std::string_view shot = argv[++i];
+            const auto colon = shot.find(':');
+            std::int64_t frame = 0;
+            if (colon == std::string_view::npos || !number(shot.substr(0, colon), frame) ||
+                colon + 1 == shot.size()) {
+                return "--shot takes FRAME:FILE.png";
+            }
+            o.shots.emplace(frame, std::string(shot.substr(colon + 1)));
+        } else {
+            return "bad or incomplete option '" + std::string(a) + "'";
+        }
+    }
+    return std::nullopt;
+}
+
+std::string absolute(const std::string& path) {
+    return path.empty() ? path : std::filesystem::absolute(path).string();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    if (auto error = parse(argc, argv, o)) return fail(*error);
+
+    std::vector<ScriptEvent> events;
+    if (!o.script.empty()) {
+        std::ifstream in(o.script);
+        if (!in) return fail("cannot read " + o.script);
+        std::stringstream text;
+        text << in.rdbuf();
+        std::string error;
+        auto parsed = parseInputScript(text.str(), error);
+        if (!parsed) return fail(o.script + ": " + error);
+        events = std::move(*parsed);
+    }
+    // Output paths are taken from where the runner was started.
+    o.dump = absolute(o.dump);
+    for (auto& [frame, path] : o.shots) path = absolute(path);
+    if (!o.data.empty()) {
+        std::error_code ec;
+        std::filesystem::current_path(o.data, ec);
+        if (ec) return fail("cannot enter " + o.data);
+    }
+
+    std::unique_ptr<platform::Platform> p;
+    if (o.headless) {
+        p = std::make_unique<platform::HeadlessPlatform>();
+    } else {
+        setenv("SDL_VIDEODRIVER", "offscreen", 0);
+        setenv("SDL_AUDIODRIVER", "dummy", 0);
+        p = platform::createSdlPlatform();
+    }
+    App app(*p);
+    InputPlayer player(std::move(events), app, o.clock);
+    if (!Init(app)) {
+        const char* error = app.ErrStr ? app.ErrStr : "start-up failed";
+        Cleanup(app);
+        std::fprintf(stderr, "runner: %s\n", error);
+        return 1;
+    }
+
+    int status = 0;
+    bool running = true;
+    for (std::int64_t frame = 0; frame < o.frames && running; ++frame) {
+        player.beforeFrame(frame);
+        platform::Message message;
+        while (running && p->peekMessage(message)) {
+            if (message.type == platform::Message::Quit) {
+                running = false;
+            } else {
+                WindowProc(app, message);
+            }
+        }
+        if (!running) break;
+        if (!app.paused) render_frame(app);
+        auto [first, last] = o.shots.equal_range(frame);
+        for (auto it = first; it != last; ++it) {
+            if (!writePng(it->second, p->readBackBuffer())) {
+                std::fprintf(stderr, "runner: cannot write %s\n", it->second.c_str());
+                status = 1;
+            }
+        }
+    }
+
+    if (!o.dump.empty()) {
+        JsonWriter json;
+        json.beginObject();
+        json.key("frames"); json.value(static_cast<std::int64_t>(app.frame));
+        json.key("player"); writePlayer(json, app.game);
+        json.key("world"); writeLocation(json, app.game, o.clock);
+        json.endObject();
+        std::ofstream out(o.dump);
+        out << json.str();
+        if (!out) {
+            std::fprintf(stderr, "runner: cannot write %s\n", o.dump.c_str());
+            status = 1;
+        }
+    }
+    if (!app.cleanedUp) Cleanup(app);
+    return status;
+}
