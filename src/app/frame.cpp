@@ -4,7 +4,6 @@
 #include "flight/flight_step.h"
 #include "flight/gates.h"
 #include "platform/device_setup.h"
-#include "platform/error_texts.h"
 #include "ui/text.h"
 
 namespace {
@@ -31,13 +30,7 @@ void radar(App& app) {
     Platform& p = app.platform;
     GameState& s = app.game;
     p.blit(0, 0, app.assets.lpDDSRadarBack, {0, 0, 192, 192}, true);
-    if (!p.setViewport(0, 0, 192, 192, 0.0f, 1.0f)) app.ErrStr = errtext::Viewport;
-    D3DMATRIX projection;
-    D3DUtil_SetProjectionMatrix(projection, 1.0f, 1.0f, 5000.0f, 200000.0f);
-    p.setTransform(platform::TransformState::Projection, projection);
-    p.setAmbient(0xE5E5E5E5);
-    p.setLinearMagnification(true);
-    p.setDepthTest(true);
+    prepareDevice(p, app.ErrStr, 192, 5000.0f, 0xE5E5E5E5);
     if (!p.beginScene()) return;
     // The radar's spheres sit over its bitmap; only the depth starts afresh.
     p.clear(false, 0, true, 1.0f);

@@ -60,12 +60,17 @@ void SetSpotlight(platform::Platform& p, const GameState& s) {
 
 void toggle_light(platform::Platform& p, int index) { p.lightEnable(index, !p.lightEnabled(index)); }
 
-void prepareFrameDevice(platform::Platform& p, const char*& ErrStr) {
-    if (!p.setViewport(0, 0, 768, 768, 0.0f, 1.0f)) ErrStr = errtext::Viewport;
+void prepareDevice(platform::Platform& p, const char*& ErrStr, int viewportSize, float nearPlane,
+                   std::uint32_t ambient) {
+    if (!p.setViewport(0, 0, viewportSize, viewportSize, 0.0f, 1.0f)) ErrStr = errtext::Viewport;
     D3DMATRIX projection;
-    D3DUtil_SetProjectionMatrix(projection, 1.0f, 1.0f, 10.0f, 200000.0f);
+    D3DUtil_SetProjectionMatrix(projection, 1.0f, 1.0f, nearPlane, 200000.0f);
     p.setTransform(platform::TransformState::Projection, projection);
-    p.setAmbient(0x19191919);
+    p.setAmbient(ambient);
     p.setLinearMagnification(true);
     p.setDepthTest(true);
+}
+
+void prepareFrameDevice(platform::Platform& p, const char*& ErrStr) {
+    prepareDevice(p, ErrStr, 768, 10.0f, 0x19191919);
 }

@@ -25,6 +25,12 @@ void SetSpotlight(platform::Platform& p, const GameState& s);
 // Switches a light on if it is off, off if it is on.
 void toggle_light(platform::Platform& p, int index);
 
+// A square viewport at the top left with the game's projection (field of
+// view 1, the given near plane), ambient light, linear magnification and
+// depth test. A viewport that cannot be set stores its error text.
+void prepareDevice(platform::Platform& p, const char*& ErrStr, int viewportSize, float nearPlane,
+                   std::uint32_t ambient);
+
 // The device state every frame starts with: the 768 x 768 viewport, the
 // flight projection, dim ambient light, linear magnification, depth test.
 void prepareFrameDevice(platform::Platform& p, const char*& ErrStr);

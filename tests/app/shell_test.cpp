@@ -85,6 +85,17 @@ TEST(Shell, F8OpensTheManualAndEndsEvenWithoutAViewer) {
     EXPECT_TRUE(p.released);
 }
 
+TEST(Shell, EscActsOnReleaseOnly) {
+    HeadlessPlatform p;
+    App app(p);
+    Message m;
+    WindowProc(app, {Message::KeyDown, vk::Escape});
+    EXPECT_FALSE(p.peekMessage(m));
+    WindowProc(app, {Message::KeyUp, vk::Escape});
+    ASSERT_TRUE(p.peekMessage(m));
+    EXPECT_EQ(m.type, Message::Destroy);
+}
+
 TEST(Shell, ViewDistanceStepsStopAtTheirLimits) {
     HeadlessPlatform p;
     App app(p);
