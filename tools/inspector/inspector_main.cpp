@@ -78,12 +78,12 @@ std::optional<std::string> parseLocation(int argc, char** argv, LocationRequest&
             if (!(v = next(0, 9))) return "--mission takes a planet 0..22 and a body 0..9";
             req.missionBody = static_cast<int>(*v);
         } else if (option == "--cargo" && i + 1 < argc) {
-            const std::string_view spec = argv[++i];
-            const auto eq = spec.find('=');
-            const auto good = parseNumber(spec.substr(0, eq), 0, kWarenAnzahl - 1);
+            const std::string_view cargo = argv[++i];
+            const auto eq = cargo.find('=');
+            const auto good = parseNumber(cargo.substr(0, eq), 0, kWarenAnzahl - 1);
             const auto units = eq == std::string_view::npos
                                    ? std::nullopt
-                                   : parseNumber(spec.substr(eq + 1), 0, 65535);
+                                   : parseNumber(cargo.substr(eq + 1), 0, 65535);
             if (!good || !units) return "--cargo takes GOOD=UNITS with a good 0..15";
             req.cargo[*good] = static_cast<std::uint16_t>(*units);
         } else {
