@@ -171,6 +171,11 @@ public:
     virtual void lightEnable(int index, bool on) = 0;
     virtual bool lightEnabled(int index) const = 0;
     virtual void setMaterial(const Material& material) = 0;
+    // The device state as set, for drawing code that restores what it found.
+    virtual Material material() const = 0;
+    virtual TextureId texture() const = 0;
+    virtual D3DMATRIX transform(TransformState state) const = 0;
+    virtual bool alphaBlend() const = 0;
     virtual TextureId createTexture(const Image& image) = 0;
     virtual void setTexture(TextureId texture) = 0;
     virtual void setLinearMagnification(bool on) = 0;

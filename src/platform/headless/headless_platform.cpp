@@ -66,6 +66,15 @@ void HeadlessPlatform::setTransform(TransformState state, const D3DMATRIX& matri
     }
 }
 
+D3DMATRIX HeadlessPlatform::transform(TransformState state) const {
+    switch (state) {
+        case TransformState::World: return world;
+        case TransformState::View: return view;
+        case TransformState::Projection: break;
+    }
+    return projection;
+}
+
 void HeadlessPlatform::setLight(int index, const Light& light) {
     if (index == 0 || index == 1) lights[index] = light;
 }
@@ -94,7 +103,7 @@ MeshId HeadlessPlatform::createMesh(const std::vector<MeshVertex>&, const std::v
 }
 
 void HeadlessPlatform::drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
-    draws.push_back({mesh, firstIndex, indexCount, vertexScale, world, texture});
+    draws.push_back({mesh, firstIndex, indexCount, vertexScale, world, deviceTexture});
 }
 
 void HeadlessPlatform::playSound(const std::string& file) {

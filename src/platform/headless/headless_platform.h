@@ -59,11 +59,11 @@ public:
     bool lighting = false;
     Light lights[2];
     bool lightOn[2] = {false, false};
-    Material material;
-    TextureId texture = 0;
+    Material deviceMaterial;
+    TextureId deviceTexture = 0;
     bool linearMagnification = false;
     bool depthTest = false;
-    bool alphaBlend = false;
+    bool deviceAlphaBlend = false;
 
     // Ends the effect that plays.
     void finishSound() { playing_ = false; }
@@ -102,12 +102,16 @@ public:
     void setLight(int index, const Light& light) override;
     void lightEnable(int index, bool on) override;
     bool lightEnabled(int index) const override;
-    void setMaterial(const Material& m) override { material = m; }
+    void setMaterial(const Material& m) override { deviceMaterial = m; }
+    Material material() const override { return deviceMaterial; }
+    TextureId texture() const override { return deviceTexture; }
+    D3DMATRIX transform(TransformState state) const override;
+    bool alphaBlend() const override { return deviceAlphaBlend; }
     TextureId createTexture(const Image& image) override;
-    void setTexture(TextureId t) override { texture = t; }
+    void setTexture(TextureId t) override { deviceTexture = t; }
     void setLinearMagnification(bool on) override { linearMagnification = on; }
     void setDepthTest(bool on) override { depthTest = on; }
-    void setAlphaBlend(bool on) override { alphaBlend = on; }
+    void setAlphaBlend(bool on) override { deviceAlphaBlend = on; }
     void clear(bool target, std::uint32_t color, bool zbuffer, float depth) override;
     bool beginScene() override;
     void endScene() override {}

@@ -58,6 +58,10 @@ public:
     void lightEnable(int index, bool on) override;
     bool lightEnabled(int index) const override;
     void setMaterial(const Material& material) override;
+    Material material() const override;
+    TextureId texture() const override;
+    D3DMATRIX transform(TransformState state) const override;
+    bool alphaBlend() const override;
     TextureId createTexture(const Image& image) override;
     void setTexture(TextureId texture) override;
     void setLinearMagnification(bool on) override;

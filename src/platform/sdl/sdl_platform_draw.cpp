@@ -118,6 +118,22 @@ bool SdlPlatform::lightEnabled(int index) const {
 
 void SdlPlatform::setMaterial(const Material& material) { gl_->scene.edit().material = material; }
 
+Material SdlPlatform::material() const { return gl_->scene.state().material; }
+
+TextureId SdlPlatform::texture() const { return gl_->scene.state().texture; }
+
+D3DMATRIX SdlPlatform::transform(TransformState state) const {
+    const sdl::SceneState& scene = gl_->scene.state();
+    switch (state) {
+        case TransformState::World: return scene.world;
+        case TransformState::View: return scene.view;
+        case TransformState::Projection: break;
+    }
+    return scene.projection;
+}
+
+bool SdlPlatform::alphaBlend() const { return gl_->scene.state().alphaBlend; }
+
 void SdlPlatform::setTexture(TextureId texture) { gl_->scene.edit().texture = texture; }
 
 void SdlPlatform::setLinearMagnification(bool on) {
