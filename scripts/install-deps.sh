@@ -9,6 +9,8 @@ packages=(
   make
   pkg-config
   libgtest-dev
+  clang
+  libclang-rt-14-dev
   libsdl2-dev
   libsdl2-mixer-dev
   libsdl2-ttf-dev

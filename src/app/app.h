@@ -3,6 +3,7 @@
 #include <functional>
 
 #include "platform/assets.h"
+#include "platform/meshes.h"
 #include "platform/platform.h"
 #include "world/game_state.h"
 
@@ -14,6 +15,7 @@ struct App {
     platform::Platform& platform;
     GameState game;
     Assets assets;
+    Meshes meshes;
 
     const char* ErrStr = nullptr;  // the error text shown when the program ends
     std::int32_t paused = 0;       // while set, no frame is drawn

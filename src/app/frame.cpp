@@ -4,6 +4,12 @@
 #include "flight/flight_step.h"
 #include "flight/gates.h"
 #include "platform/device_setup.h"
+#include <functional>
+
+#include "flight/scene.h"
+#include "platform/render_object.h"
+#include "ui/cockpit.h"
+#include "ui/radar.h"
 #include "ui/text.h"
 
 namespace {
@@ -16,32 +22,15 @@ void drawPanel(App& app) {
     app.platform.blit(768, 0, app.assets.lpVordergrund, {0, 0, 256, 768}, false);
 }
 
-void beginScene3D(App& app, platform::TextureId texture, void (*draw)(App&)) {
+// Clears the view and draws one scene; without a scene only the clear shows.
+void scene3D(App& app, platform::TextureId texture, const std::function<void()>& draw) {
     Platform& p = app.platform;
     p.clear(true, 0, true, 1.0f);
     p.setTexture(texture);
     if (p.beginScene()) {
-        if (draw) draw(app);
+        if (draw) draw();
         p.endScene();
     }
-}
-
-void radar(App& app) {
-    Platform& p = app.platform;
-    GameState& s = app.game;
-    p.blit(0, 0, app.assets.lpDDSRadarBack, {0, 0, 192, 192}, true);
-    prepareDevice(p, app.ErrStr, 192, 5000.0f, 0xE5E5E5E5);
-    if (!p.beginScene()) return;
-    // The radar's spheres sit over its bitmap; only the depth starts afresh.
-    p.clear(false, 0, true, 1.0f);
-    turnShip(s);
-    const D3DVECTOR ship{s.x, s.y, s.z};
-    D3DMATRIX view;
-    D3DUtil_SetIdentityMatrix(view);
-    D3DUtil_SetViewMatrix(view, ship - 10000.0f * s.blickrichtung,
-                          ship + static_cast<float>(s.backsight) * s.blickrichtung, s.aufrichtung);
-    p.setTransform(platform::TransformState::View, view);
-    p.endScene();
 }
 
 void closingMessages(App& app, bool gameOverShown) {
@@ -67,8 +56,8 @@ void flightBlock(App& app) {
 
     flightStep(s);
     p.setTransform(platform::TransformState::View, flightView(s));
-    beginScene3D(app, app.assets.lpGrauTexture, nullptr);
-    drawPanel(app);
+    scene3D(app, app.assets.lpGrauTexture, [&] { drawScene(p, app.assets, app.meshes, s); });
+    drawCockpit(p, app.assets, s);
 
     const bool gameOverShown = s.gameover > 0;
     if (gameOverShown) {
@@ -77,7 +66,7 @@ void flightBlock(App& app) {
         s.x = s.y = s.z = 0.0f;
     }
     closingMessages(app, gameOverShown);
-    radar(app);
+    Radar(p, app.assets, app.meshes, s, app.ErrStr);
     p.flip();
 }
 
@@ -85,7 +74,7 @@ void starMapBlock(App& app) {
     GameState& s = app.game;
     s.aufgabePlanet = 0;
     s.aufgabeMond = 0;
-    beginScene3D(app, app.assets.lpCubeTexture, nullptr);
+    scene3D(app, app.assets.lpCubeTexture, nullptr);
     drawPanel(app);
     app.platform.flip();
     if (s.shift || s.mouseButtonRight) jumpToSystem(s, s.sternenpos);
@@ -93,7 +82,7 @@ void starMapBlock(App& app) {
 
 void dockedBlock(App& app) {
     GameState& s = app.game;
-    beginScene3D(app, app.assets.lpGrauTexture, nullptr);
+    scene3D(app, app.assets.lpGrauTexture, nullptr);
     drawPanel(app);
     TextLayer(app.platform, app.assets.zeichensatz)
         .Text(16, 700, GameText("Verlassen der Station: Shift/rechte Maustaste~"));
@@ -125,7 +114,10 @@ void jumpBlock(App& app) {
     D3DMATRIX view;
     D3DUtil_SetViewMatrix(view, {0, 0, 0}, {0, 0, 1}, {0, 1, 0});
     p.setTransform(platform::TransformState::View, view);
-    beginScene3D(app, app.assets.lpCubeTexture, nullptr);
+    scene3D(app, app.assets.lpCubeTexture, [&] {
+        D3DMATRIX world;
+        Render_Object(p, app.meshes.lpXFileCube.get(), {s.x, s.y, s.z}, {0, 0, 0}, -190000.0f, world);
+    });
     p.flip();
     jumpAnimationStep(s);
     if (s.render == 0) {
@@ -142,6 +134,7 @@ void connectHooks(App& app) {
     s.hooks.sound = [&p](int n) { playEffect(p, n); };
     s.hooks.setMainLight = [&p] { setMainLight(p); };
     s.hooks.setSpotlight = [&p, &s] { SetSpotlight(p, s); };
+    s.hooks.reloadSunMesh = [&app] { reloadSunMesh(app.platform, app.meshes, app.ErrStr); };
     if (app.clockSource) {
         s.timeGetTime = app.clockSource;
     } else {

@@ -12,6 +12,7 @@ constexpr const char* szCaption = "Game";
 
 bool create_objects(App& app) {
     loadTexturesAndBitmaps(app.platform, app.assets);
+    if (!loadMeshes(app.platform, app.meshes, app.ErrStr)) return false;
     createWorld(app.game);
     return true;
 }
@@ -37,6 +38,7 @@ bool Init(App& app) {
 }
 
 void Cleanup(App& app) {
+    app.meshes.lpXFileRaumschiff[0].reset();
     app.platform.release();
     if (app.ErrStr) {
         app.platform.messageBox(szCaption, app.ErrStr);

@@ -57,6 +57,23 @@ void rotate(D3DVECTOR& v, const D3DMATRIX& m) { D3DMath_VectorMatrixMultiply(v, 
 
 }  // namespace
 
+void spinAndPlaceBackdrop(GameState& s) {
+    for (Asteroid& a : s.asteroid) {
+        a.ang += D3DVECTOR(a.rotationX, a.rotationY, a.rotationZ);
+    }
+    if (s.bergasteroid) {
+        Asteroid& a = *s.bergasteroid;
+        a.ang += D3DVECTOR(a.rotationX, a.rotationY, a.rotationZ);
+    }
+    for (auto& station : s.station) {
+        if (station) station->ang.y += 0.02f;
+    }
+    s.planet.pos = {s.x - 110000.0f, s.y, s.z};
+    s.sonne.pos = {s.x, s.y, s.z + 90000.0f};
+    s.mond.pos = {s.x + 110000.0f, s.y, s.z};
+    s.mond1.pos = {s.x + 110000.0f, s.y, s.z - 110000.0f};
+}
+
 void turnShip(GameState& s) {
     D3DMATRIX m;
     D3DUtil_SetRotationMatrix(m, s.xAchse, s.nick);
@@ -105,5 +122,6 @@ void flightStep(GameState& s) {
     }
     if (s.hooks.setSpotlight) s.hooks.setSpotlight();
 
+    spinAndPlaceBackdrop(s);
     turnShip(s);
 }

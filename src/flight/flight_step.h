@@ -13,6 +13,10 @@ constexpr float kFeldGrenze = 33000.0f;
 // and kipp.
 void flightStep(GameState& s);
 
+// Each flight frame: asteroids and stations spin, and the planet, sun and
+// moons are put back at their distance from the ship.
+void spinAndPlaceBackdrop(GameState& s);
+
 // Turns the ship's axes by nick about its side axis, then by kipp about its
 // (new) up axis. The flight step does it once and the radar once more.
 void turnShip(GameState& s);

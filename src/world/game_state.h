@@ -95,6 +95,12 @@ struct GameState {
     std::int32_t mouseButtonLeft = 0, mouseButtonRight = 0;
     std::int32_t wheelForward = 0, wheelBack = 0;
 
+    // --- messages the cockpit shows for a number of frames
+    std::int32_t beute = 0;            // loot of the last ship destroyed
+    std::int32_t beutezaehler = 0;
+    std::int32_t bergbaumeldung = 0;   // 1 accelerator placed, 2 already placed, 3 none aboard
+    std::int32_t bergbaumeldungz = 0;
+
     // --- frame
     std::int32_t nStation = 0;       // station docked at while render is 2
     std::uint16_t torsprungz = 0;    // frames left of the gate jump
@@ -119,6 +125,16 @@ struct GameState {
     std::optional<Gate> sonnentor, aussentor, planetentor, mondtor, sternentor;
     float yviertel = 0.0f;  // the planet's extra half turn
 
+    // --- the far backdrop: planet, sun and two moons keep their offset to
+    // the ship, so they never come nearer
+    struct BackgroundBody {
+        D3DVECTOR pos;
+        D3DVECTOR ang{0.0f, 1.5707964f, 0.0f};
+    };
+    BackgroundBody planet, sonne, mond;
+    BackgroundBody mond1{{}, {0.0f, 1.5707964f + 0.7853982f, 0.0f}};
+    std::int32_t blitz = 0;  // a flash: the next frame's sky is plain grey
+
     // --- what the game draws on: the shared generator and the clock that
     // seeds it on arrival
     Random rng;
@@ -130,7 +146,7 @@ struct GameState {
         std::function<void(int)> sound;         // effect 1..9
         std::function<void()> setMainLight;     // on every location build
         std::function<void()> setSpotlight;     // the headlight follows the ship
-        std::function<bool()> reloadSunMesh;    // on entering the star gate
+        std::function<void()> reloadSunMesh;    // on entering the star gate
     } hooks;
 
     const Stern& aktuellerStern() const { return stern.at(sternenpos); }

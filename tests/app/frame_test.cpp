@@ -19,7 +19,7 @@ struct StartedGame {
     App app{p};
 
     StartedGame() {
-        dir.writeBitmap("Zeichensatz.bmp", 512, 48, 0x808080);
+        dir.writeMinimalGameData();
         app.clockSource = [] { return 1234u; };
         EXPECT_TRUE(Init(app));
     }

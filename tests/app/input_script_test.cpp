@@ -42,7 +42,7 @@ TEST(InputScript, ReadsWhatItWritesAndRejectsNonsense) {
 // A session recorded while playing replays to the same state.
 TEST(InputScript, RecordedSessionReplaysTheSame) {
     TempWorkDir dir;
-    dir.writeBitmap("Zeichensatz.bmp", 512, 48, 0x808080);
+    dir.writeMinimalGameData();
 
     auto play = [](App& app, HeadlessPlatform& p, const std::function<void(int)>& input) {
         EXPECT_TRUE(Init(app));

@@ -10,6 +10,7 @@
 // top-left corner with black as transparent.
 TEST(OffscreenFrame, ViewPanelAndRadarSitWhereTheyBelong) {
     TempWorkDir dir;
+    dir.writeMinimalGameData();
     dir.writeBitmap("Zeichensatz.bmp", 512, 48, 0x000000);
     dir.writeBitmap("Vordergrund.bmp", 256, 768, 0x3060A0);
     platform::Image radar(192, 192, 0x000000);

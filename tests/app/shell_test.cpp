@@ -13,7 +13,7 @@ namespace {
 
 // A working directory with the one file start-up cannot do without.
 struct GameDir : TempWorkDir {
-    GameDir() { writeBitmap("Zeichensatz.bmp", 512, 48, 0x808080); }
+    GameDir() { writeMinimalGameData(); }
 };
 
 }  // namespace

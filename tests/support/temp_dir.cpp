@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <fstream>
 
 #include "assetgen/bmp_writer.h"
 
@@ -24,4 +25,19 @@ void TempWorkDir::writeBitmap(const std::string& name, int width, int height, st
 
 void TempWorkDir::writeBitmap(const std::string& name, const platform::Image& image) {
     writeBmp((path_ / name).string(), image);
+}
+
+void TempWorkDir::writeMinimalGameData() {
+    writeBitmap("Zeichensatz.bmp", 512, 48, 0x808080);
+    constexpr const char* kTriangle =
+        "xof 0303txt 0032\n"
+        "Mesh Dreieck {\n 3;\n 0.0;0.0;0.0;,\n 0.0;1.0;0.0;,\n 1.0;0.0;0.0;;\n 1;\n 3;0,1,2;;\n}\n";
+    const char* meshes[] = {
+        "Raumschiff1.X", "Raumschiff2.X", "Raumschiff3.X", "Raumschiff4.X", "Raumschiff5.X",
+        "Raumschiff6.X", "Raumschiff7.X", "Raumschiff8.X", "Raumschiff9.X", "Raumschiff10.X",
+        "Raumschiff11.X", "Raumschiff12.X", "Rakete.X", "Explosion.X", "asteroid_new.x",
+        "Station1.x", "Station2.x", "Station3.x", "Station4.x", "Kugel_new.x",
+        "Kugel_newHell.x", "sonne.X", "Tor.x",
+    };
+    for (const char* name : meshes) std::ofstream(path_ / name) << kTriangle;
 }

@@ -20,6 +20,10 @@ public:
     void writeBitmap(const std::string& name, int width, int height, std::uint32_t color);
     void writeBitmap(const std::string& name, const platform::Image& image);
 
+    // The files start-up cannot do without: the font and the 23 meshes (each
+    // a single triangle).
+    void writeMinimalGameData();
+
 private:
     std::filesystem::path previous_;
     std::filesystem::path path_;

@@ -1,36 +1,60 @@
-// Writes the game's data files into a directory.
+// Writes the game's data files into a directory: meshes, textures, panel
+// bitmaps, the font, the sound effects and the manual. The same bytes come
+// out on every run.
 //
 //   assetgen OUTDIR [--font FILE.ttf]
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "assetgen/bmp_writer.h"
 #include "assetgen/font.h"
+#include "assetgen/meshes.h"
+#include "assetgen/panels.h"
+#include "assetgen/sounds.h"
+#include "assetgen/textures.h"
+
+namespace fs = std::filesystem;
 
 namespace {
+
 constexpr const char* kDefaultFont = "/usr/share/fonts/truetype/dejavu/DejaVuSansMono-Bold.ttf";
+
+int fail(const std::string& message) {
+    std::fprintf(stderr, "assetgen: %s\n", message.c_str());
+    return 1;
 }
+
+}  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--font")) {
         std::fprintf(stderr, "usage: assetgen OUTDIR [--font FILE.ttf]\n");
         return 2;
     }
-    const std::filesystem::path out = argv[1];
+    const auto start = std::chrono::steady_clock::now();
+    const fs::path out = argv[1];
     const std::string fontFile = argc == 4 ? argv[3] : kDefaultFont;
     std::error_code ec;
-    std::filesystem::create_directories(out, ec);
+    fs::create_directories(out, ec);
+    if (ec) return fail("cannot make " + out.string());
 
     const auto font = renderFont(fontFile);
-    if (!font) {
-        std::fprintf(stderr, "assetgen: cannot render the font from %s\n", fontFile.c_str());
-        return 1;
+    if (!font) return fail("cannot render the font from " + fontFile);
+    if (!writeBmp((out / "Zeichensatz.bmp").string(), *font)) return fail("cannot write into " + out.string());
+
+    std::string error;
+    if (!writeMeshes(out, error) || !writeTextures(out, error) || !writePanels(out, *font, error) ||
+        !writeSounds(out, error)) {
+        return fail(error);
     }
-    if (!writeBmp((out / "Zeichensatz.bmp").string(), *font)) {
-        std::fprintf(stderr, "assetgen: cannot write into %s\n", out.string().c_str());
-        return 1;
-    }
+    fs::copy_file(STERNFAHRT_MANUAL, out / "Spielanleitung.htm", fs::copy_options::overwrite_existing, ec);
+    if (ec) return fail("cannot copy the manual: " + ec.message());
+
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("assetgen: data set written to %s in %.2f s\n", out.string().c_str(), seconds);
     return 0;
 }

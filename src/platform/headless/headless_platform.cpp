@@ -98,12 +98,14 @@ bool HeadlessPlatform::beginScene() {
     return true;
 }
 
-MeshId HeadlessPlatform::createMesh(const std::vector<MeshVertex>&, const std::vector<std::uint32_t>&) {
-    return ++meshes_;
+MeshId HeadlessPlatform::createMesh(const std::vector<MeshVertex>&, const std::vector<std::uint32_t>& indices) {
+    meshIndices.push_back(indices);
+    return static_cast<MeshId>(meshIndices.size());
 }
 
 void HeadlessPlatform::drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
-    draws.push_back({mesh, firstIndex, indexCount, vertexScale, world, deviceTexture});
+    draws.push_back({mesh, firstIndex, indexCount, vertexScale, world, deviceTexture, deviceMaterial,
+                     deviceAlphaBlend});
 }
 
 void HeadlessPlatform::playSound(const std::string& file) {

@@ -35,6 +35,8 @@ public:
         float vertexScale;
         D3DMATRIX world;
         TextureId texture;
+        Material material;
+        bool alphaBlend;
     };
 
     Step failAt = Step::None;
@@ -44,6 +46,7 @@ public:
     // --- what happened
     std::vector<Blit> blits;        // since the last flip
     std::vector<Draw> draws;        // since the last flip
+    std::vector<std::vector<std::uint32_t>> meshIndices;  // each mesh's triangles, by id - 1
     std::vector<std::string> sounds;  // every effect started
     std::vector<std::string> messageBoxes;  // "caption: text"
     std::vector<std::string> documents;     // paths asked to open
@@ -134,7 +137,6 @@ private:
     InputQueue input_;
     std::vector<Image> surfaces_;
     int textures_ = 0;
-    int meshes_ = 0;
     Image back_{kScreenWidth, kScreenHeight};
     bool playing_ = false;
     std::uint64_t clockTicks_ = 0;

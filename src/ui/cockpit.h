@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/assets.h"
+#include "platform/platform.h"
+#include "world/game_state.h"
+
+// The flight view's instruments, drawn over the 3D picture: the panel, the
+// crosshair, the view and headlight plates, the rows of items carried, the
+// shield and gun energy bars, the panel's readings and the event messages
+// (whose counters run down here, one per frame).
+void drawCockpit(platform::Platform& p, const Assets& assets, GameState& s);
+
+// The word under "Ruf beim Gegner" for a ranking.
+const GameText& reputationWord(int ranking);
+
+// Sol's body names: planet p, body m; null for bodies without one.
+const GameText* solBodyName(int p, int m);

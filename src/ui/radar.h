@@ -1,0 +1,13 @@
+#pragma once
+
+#include "platform/assets.h"
+#include "platform/meshes.h"
+#include "platform/platform.h"
+#include "world/game_state.h"
+
+// The radar in the top-left corner: its background with black transparent,
+// then, from 10000 units behind the ship along its nose, small spheres for
+// the gates (blue), stations (white), ships (yellow peaceful, red hostile)
+// and the ship itself. It also turns the ship a second time this frame.
+void Radar(platform::Platform& p, const Assets& assets, const Meshes& meshes, GameState& s,
+           const char*& ErrStr);

@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/xfile/x_parser.h"
+#include "support/temp_dir.h"
+
+using xfile::XFrame;
+using xfile::XMesh;
+
+namespace {
+
+const std::string kHeader = "xof 0303txt 0032\n";
+const std::string kWhite = "Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; }";
+
+// A unit square over two triangles, wrapped into a mesh with extra children.
+std::string square(const std::string& children = "") {
+    return "Mesh Quadrat {\n 4;\n 0.0;0.0;0.0;,\n 1.0;0.0;0.0;,\n 1.0;1.0;0.0;,\n 0.0;1.0;0.0;;\n"
+           " 2;\n 3;0,1,2;,\n 3;0,2,3;;\n" + children + "}\n";
+}
+
+std::optional<XFrame> parse(const std::string& text) {
+    std::string error;
+    auto frame = xfile::parseXFile(text, error);
+    EXPECT_EQ(frame.has_value(), error.empty()) << error;
+    return frame;
+}
+
+const XMesh& onlyMesh(const XFrame& root) {
+    EXPECT_EQ(root.meshes.size(), 1u);
+    return root.meshes.at(0);
+}
+
+// A file with every section, ending at its last brace.
+const std::string kFull = kHeader +
+    "template Vektor { <3D82AB5E-62DA-11cf-AB39-0020AF71E433> FLOAT x; FLOAT y; FLOAT z; }\n"
+    "Material Rot { 1.0;0.0;0.0;1.0;; 5.0; 1.0;1.0;1.0;; 0.0;0.0;0.0;;\n"
+    " TextureFilename { \"rot.bmp\"; } }\n"
+    "Frame Rumpf {\n FrameTransformMatrix { 1,0,0,0, 0,1,0,0, 0,0,1,0, 3,4,5,1;; }\n" +
+    square(" MeshNormals { 1; 0.0;0.0;-1.0;; 2; 3;0,0,0;, 3;0,0,0;; }\n"
+           " MeshTextureCoords { 4; 0.0;1.0;, 1.0;1.0;, 1.0;0.0;, 0.0;0.0;; }\n"
+           " MeshMaterialList { 1; 2; 0,0;; { Rot } }\n") +
+    "}";
+
+}  // namespace
+
+TEST(XFile, FramesKeepTheirNamesMatricesAndMeshes) {
+    const auto root = parse(kHeader + square() +
+        "Frame Aussen {\n FrameTransformMatrix { 1,0,0,0, 0,1,0,0, 0,0,1,0, 5,6,7,1;; }\n"
+        " Frame Innen {\n  FrameTransformMatrix {\n 2.0,0.0,0.0,0.0,0.0,2.0,0.0,0.0,\n"
+        " 0.0,0.0,2.0,0.0,0.0,0.0,0.0,1.0;;\n }\n" + square() + " }\n}\n");
+    ASSERT_TRUE(root);
+    EXPECT_EQ(root->meshes.size(), 1u);  // the top-level mesh
+    ASSERT_EQ(root->children.size(), 1u);
+    const XFrame& outer = root->children[0];
+    EXPECT_EQ(outer.name, "Aussen");
+    EXPECT_EQ(outer.transform._42, 6.0f);
+    EXPECT_TRUE(outer.meshes.empty());
+    ASSERT_EQ(outer.children.size(), 1u);
+    EXPECT_EQ(outer.children[0].name, "Innen");
+    EXPECT_EQ(outer.children[0].transform._33, 2.0f);
+    EXPECT_EQ(outer.children[0].meshes.size(), 1u);
+}
+
+TEST(XFile, SkipsTemplatesCommentsAndUnknownObjects) {
+    const auto root = parse(
+        "xof 0302txt 0032\n"
+        "// a comment { with braces\n"
+        "template Header { <3D82AB43-62DA-11cf-AB39-0020AF71E433> WORD major; }\n"
+        "template Leer { <11111111-2222-3333-4444-555555555555> [...] }\n"
+        "Header { 1; 0; 1; }  # another comment }\n"
+        "AnimationSet Lauf { Animation { { Rumpf } AnimationKey { 0; 1; 0; 4; 1,0,0,0;;; } } }\n"
+        "Mesh {\n 3; 0;0;0;, 1;0;0;, 0;1;0;;  // three corners\n 1; 3;0,1,2;;\n"
+        " VertexDuplicationIndices { 3; 3; 0, 1, 2; }\n}\n");
+    ASSERT_TRUE(root);
+    const XMesh& mesh = onlyMesh(*root);
+    ASSERT_EQ(mesh.vertices.size(), 3u);
+    EXPECT_EQ(mesh.vertices[1].position, D3DVECTOR(1, 0, 0));
+    EXPECT_EQ(mesh.indices, (std::vector<std::uint32_t>{0, 1, 2}));
+}
+
+TEST(XFile, SeparatorsMayBeWrittenEitherWay) {
+    const auto canonical = parse(kHeader + square());
+    const auto terse = parse(kHeader +
+        "Mesh{4;0,0,0,1,0,0;1,1,0;,0;1;0;;2;3;0;1;2;,3,0,2,3;;}");
+    ASSERT_TRUE(canonical && terse);
+    const XMesh& a = onlyMesh(*canonical);
+    const XMesh& b = onlyMesh(*terse);
+    ASSERT_EQ(a.vertices.size(), b.vertices.size());
+    for (std::size_t i = 0; i < a.vertices.size(); ++i) {
+        EXPECT_EQ(a.vertices[i].position, b.vertices[i].position);
+    }
+    EXPECT_EQ(a.indices, b.indices);
+}
+
+TEST(XFile, PolygonsBecomeFansWithTheirFaceMaterial) {
+    const auto root = parse(kHeader +
+        "Mesh {\n 6; 0;0;0;, 1;0;0;, 2;1;0;, 1;2;0;, 0;2;0;, 9;9;9;;\n"
+        " 3;\n 4;0,1,2,3;,\n 3;5,4,3;,\n 5;0,1,2,3,4;;\n"
+        " MeshMaterialList { 2; 2; 1, 0;;\n"
+        "  " + kWhite + "\n  Material { 0;0;1;1;; 0; 0;0;0;; 0;0;0;; }\n }\n}\n");
+    ASSERT_TRUE(root);
+    const XMesh& mesh = onlyMesh(*root);
+    EXPECT_EQ(mesh.indices,
+              (std::vector<std::uint32_t>{0, 1, 2, 0, 2, 3, 5, 4, 3, 0, 1, 2, 0, 2, 3, 0, 3, 4}));
+    // Fewer material indices than faces: the last one goes on.
+    EXPECT_EQ(mesh.triangleMaterial, (std::vector<std::uint32_t>{1, 1, 0, 0, 0, 0}));
+    ASSERT_EQ(mesh.materials.size(), 2u);
+    EXPECT_EQ(mesh.materials[1].material.diffuse.b, 1.0f);
+    EXPECT_EQ(mesh.materials[1].material.diffuse.r, 0.0f);
+}
+
+TEST(XFile, MissingSectionsGetDefaults) {
+    const auto root = parse(kHeader + square());
+    ASSERT_TRUE(root);
+    const XMesh& mesh = onlyMesh(*root);
+    ASSERT_EQ(mesh.vertices.size(), 4u);
+    for (const auto& v : mesh.vertices) {
+        EXPECT_TRUE(v.normal == D3DVECTOR() && v.u == 0.0f && v.v == 0.0f);
+    }
+    ASSERT_EQ(mesh.materials.size(), 1u);
+    const platform::Material& m = mesh.materials[0].material;
+    EXPECT_EQ(m.diffuse.r + m.diffuse.g + m.diffuse.b + m.diffuse.a, 4.0f);
+    EXPECT_EQ(m.ambient.r, 1.0f);
+    EXPECT_EQ(m.power, 0.0f);
+    EXPECT_EQ(mesh.materials[0].textureFile, "");
+    EXPECT_EQ(mesh.triangleMaterial, (std::vector<std::uint32_t>{0, 0}));
+}
+
+TEST(XFile, MaterialsInlineAndByReference) {
+    const auto root = parse(kFull);
+    ASSERT_TRUE(root);
+    const XMesh& mesh = onlyMesh(root->children.at(0));
+    ASSERT_EQ(mesh.materials.size(), 1u);
+    const platform::Material& m = mesh.materials[0].material;
+    EXPECT_EQ(m.diffuse.g, 0.0f);
+    EXPECT_EQ(m.ambient.r, 1.0f);  // ambient follows diffuse
+    EXPECT_EQ(m.power, 5.0f);
+    EXPECT_EQ(m.specular.g, 1.0f);
+    EXPECT_EQ(mesh.materials[0].textureFile, "rot.bmp");
+    // A named inline material can be referred to by a later mesh.
+    const auto later = parse(kHeader +
+        square(" MeshMaterialList { 1; 1; 0;; Material Blau { 0;0;1;0.5;; 2; 0;0;0;; 0;0;0;; } }\n") +
+        square(" MeshMaterialList { 1; 1; 0;; { Blau } }\n"));
+    ASSERT_TRUE(later);
+    ASSERT_EQ(later->meshes.size(), 2u);
+    EXPECT_EQ(later->meshes[1].materials.at(0).material.diffuse.a, 0.5f);
+}
+
+TEST(XFile, NormalsIndexedLikeThePositionsKeepVerticesShared) {
+    const auto root = parse(kHeader + square(
+        " MeshNormals { 4; 0;0;-1;, 0;0;-1;, 0;1;0;, 1;0;0;; 2; 3;0,1,2;, 3;0,2,3;; }\n"));
+    ASSERT_TRUE(root);
+    const XMesh& mesh = onlyMesh(*root);
+    ASSERT_EQ(mesh.vertices.size(), 4u);
+    EXPECT_EQ(mesh.vertices[2].normal, D3DVECTOR(0, 1, 0));
+    EXPECT_EQ(mesh.vertices[3].normal, D3DVECTOR(1, 0, 0));
+    EXPECT_EQ(mesh.indices, (std::vector<std::uint32_t>{0, 1, 2, 0, 2, 3}));
+}
+
+TEST(XFile, NormalsPerFaceSplitTheSharedVertices) {
+    const auto root = parse(kHeader + square(
+        " MeshTextureCoords { 4; 0.0;0.0;, 0.25;0.0;, 0.5;0.0;, 0.75;0.0;; }\n"
+        " MeshNormals { 2; 0;0;-1;, 0;0;1;; 2; 3;0,0,0;, 3;1,1,1;; }\n"));
+    ASSERT_TRUE(root);
+    const XMesh& mesh = onlyMesh(*root);
+    EXPECT_EQ(mesh.vertices.size(), 6u);  // corners 0 and 2 twice, 1 and 3 once
+    const std::uint32_t corners[6] = {0, 1, 2, 0, 2, 3};
+    const D3DVECTOR positions[4] = {{0, 0, 0}, {1, 0, 0}, {1, 1, 0}, {0, 1, 0}};
+    ASSERT_EQ(mesh.indices.size(), 6u);
+    for (int k = 0; k < 6; ++k) {
+        const auto& v = mesh.vertices.at(mesh.indices[k]);
+        EXPECT_EQ(v.position, positions[corners[k]]) << k;
+        EXPECT_EQ(v.normal.z, k < 3 ? -1.0f : 1.0f) << k;
+        EXPECT_EQ(v.u, 0.25f * static_cast<float>(corners[k])) << k;
+    }
+}
+
+TEST(XFile, EveryTruncationFails) {
+    ASSERT_TRUE(parse(kFull));
+    for (std::size_t n = 0; n < kFull.size(); ++n) {
+        std::string error;
+        EXPECT_FALSE(xfile::parseXFile(std::string_view(kFull).substr(0, n), error)) << n;
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(XFile, BrokenFilesFail) {
+    const std::string triangle = "3; 0;0;0;, 1;0;0;, 0;1;0;;\n";
+    const std::string cases[] = {
+        "",
+        "xof 0303bin 0032\n" + square(),
+        "xof 0304txt 0032\n" + square(),
+        "Mesh {}",
+        kHeader,                                                       // no mesh
+        kHeader + "Frame { }",                                         // no mesh
+        // wrong counts
+        kHeader + "Mesh { 4; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;; }",
+        kHeader + "Mesh { 2; 0;0;0;, 1;0;0;, 0;1;0;; 1; 3;0,1,2;; }",
+        kHeader + "Mesh { " + triangle + " 2; 3;0,1,2;; }",
+        kHeader + "Mesh { " + triangle + " 1; 3;0,1,2;, 3;0,1,2;; }",
+        kHeader + "Mesh { " + triangle + " 1; 4;0,1,2;; }",
+        kHeader + "Mesh { " + triangle + " 1; 2;0,1;; }",
+        kHeader + square(" MeshNormals { 1; 0;0;1;; 1; 3;0,0,0;; }"),
+        kHeader + square(" MeshNormals { 1; 0;0;1;; 2; 3;0,0,0;, 4;0,0,0,0;; }"),
+        kHeader + square(" MeshTextureCoords { 3; 0;0;, 0;0;, 0;0;; }"),
+        kHeader + square(" MeshMaterialList { 2; 2; 0,0;; " + kWhite + " }"),
+        kHeader + square(" MeshMaterialList { 1; 3; 0,0,0;; " + kWhite + " }"),
+        kHeader + square(" MeshMaterialList { 1; 2; 0,0;; " + kWhite + kWhite + " }"),
+        // indices out of range
+        kHeader + "Mesh { " + triangle + " 1; 3;0,1,3;; }",
+        kHeader + "Mesh { " + triangle + " 1; 3;0,-1,2;; }",
+        kHeader + "Mesh { " + triangle + " 1; 3;0,1.0,2;; }",
+        kHeader + square(" MeshNormals { 1; 0;0;1;; 2; 3;0,0,0;, 3;0,1,0;; }"),
+        kHeader + square(" MeshMaterialList { 1; 2; 0,1;; " + kWhite + " }"),
+        kHeader + square(" MeshMaterialList { 1; 1; 0;; { Fehlt } }"),
+        // huge counts
+        kHeader + "Mesh { 4000000000; 0;0;0;; 0; }",
+        kHeader + "Mesh { 99999999999999999999; 0;0;0;; 0; }",
+        kHeader + "Mesh { 900000; 0;0;0;; 0; }",
+        kHeader + "Mesh { " + triangle + " 900000; 3;0,1,2;; }",
+        kHeader + "Mesh { " + triangle + " 1; 4000000000;0,1,2;; }",
+        kHeader + square(" MeshMaterialList { 1; 1; 0;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;;"
+                         " TextureFilename { \"" + std::string(300, 'a') + ".bmp\"; } } }"),
+        // numbers that are none
+        kHeader + "Mesh { 3; 0;0;0;, nan;0;0;, 0;1;0;; 1; 3;0,1,2;; }",
+        kHeader + "Mesh { 3; 0;0;0;, -inf;0;0;, 0;1;0;; 1; 3;0,1,2;; }",
+        kHeader + "Mesh { 3; 0;0;0;, 1e39;0;0;, 0;1;0;; 1; 3;0,1,2;; }",
+        kHeader + "Mesh { 3; 0;0;0;, 1e;0;0;, 0;1;0;; 1; 3;0,1,2;; }",
+        kHeader + "Mesh { 3; 0;0;0;, +-1;0;0;, 0;1;0;; 1; 3;0,1,2;; }",
+        kHeader + "Frame { FrameTransformMatrix { 1,0,0,0,0,1,0,0,0,0,1,0,0,0,nan,1;; } " +
+            square() + "}",
+        // unclosed things and stray tokens
+        kHeader + square(" MeshMaterialList { 1; 2; 0,0;; Material { 1;1;1;1;; 0; 0;0;0;; 0;0;0;;"
+                         " TextureFilename { \"offen.bmp; } } }"),
+        kHeader + "template Offen { <3D82AB43 }\n" + square(),
+        kHeader + square() + "}",
+        kHeader + square() + "17",
+    };
+    for (const std::string& text : cases) {
+        std::string error;
+        EXPECT_FALSE(xfile::parseXFile(text, error)) << text;
+        EXPECT_FALSE(error.empty()) << text;
+    }
+}
+
+TEST(XFile, DeepNestingFailsWithoutExhaustingTheStack) {
+    auto nested = [](const std::string& open, int depth) {
+        std::string text = kHeader;
+        for (int i = 0; i < depth; ++i) text += open;
+        text += square();
+        for (int i = 0; i < depth; ++i) text += "}";
+        return text;
+    };
+    EXPECT_TRUE(parse(nested("Frame {", 60)));
+    std::string error;
+    EXPECT_FALSE(xfile::parseXFile(nested("Frame {", 100000), error));
+    EXPECT_FALSE(xfile::parseXFile(nested("Frame { Unbekannt {", 50000), error));
+    EXPECT_FALSE(xfile::parseXFile(nested("Unbekannt {", 100000), error));
+}
+
+TEST(XFile, RefusesMoreThanTheGameReadsInAll) {
+    // 400000 references to one material: each list short, together too much.
+    std::string refs;
+    for (int i = 0; i < 400000; ++i) refs += "{A}";
+    const std::string material = "Material A { 1;1;1;1;; 0; 0;0;0;; 0;0;0;; }\n";
+    auto list = [&](int count) {
+        return kHeader + material +
+               square(" MeshMaterialList { " + std::to_string(count) + "; 1; 0;; " +
+                      refs.substr(0, 3 * static_cast<std::size_t>(count)) + " }");
+    };
+    EXPECT_TRUE(parse(list(40000)));
+    std::string error;
+    EXPECT_FALSE(xfile::parseXFile(list(400000), error));
+}
+
+TEST(XFile, ReadsFilesAndRefusesMissingAndHugeOnes) {
+    TempWorkDir dir;
+    std::ofstream("gut.x") << kFull;
+    std::string error;
+    EXPECT_TRUE(xfile::readXFile("gut.x", error)) << error;
+
+    EXPECT_FALSE(xfile::readXFile("fehlt.x", error));
+    EXPECT_NE(error.find("fehlt.x"), std::string::npos);
+
+    // A valid file padded with a comment beyond the size limit.
+    {
+        std::ofstream big("gross.x");
+        big << kFull << "\n//";
+    }
+    std::filesystem::resize_file("gross.x", xfile::kMaxFileBytes + 1);
+    EXPECT_FALSE(xfile::readXFile("gross.x", error));
+}
