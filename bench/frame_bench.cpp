@@ -1,22 +1,31 @@
-// Frame pacing and the cost of a frame on the real platform.
+// Start-up, frame pacing and the cost of flight frames on the real platform.
 //
 //   frame_bench DATA_DIR
 //
 // Runs wherever SDL puts its window: off-screen with SDL_VIDEODRIVER=offscreen,
 // in a real window under X (for example xvfb-run). Prints:
+//  - start-up to the first frame with all assets, and the parse time of all
+//    meshes;
 //  - frames per second over 600 paced flight frames (the game's pace: 60);
-//  - unpaced, the time of a bare clear-and-present and of an empty flight
-//    frame, and their ratio.
+//  - unpaced: a bare clear-and-present, the flight frame at Earth with the
+//    view distance 10000 and 40000, as ms and frames per second and as a
+//    ratio to the bare frame;
+//  - the simulation of one flight frame at a full location (5000 asteroids,
+//    50 ships), without drawing.
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <string>
 
 #include "app/app.h"
 #include "app/frame.h"
+#include "flight/flight_step.h"
 #include "platform/sdl/sdl_platform.h"
+#include "platform/xfile/x_parser.h"
+#include "world/location_generation.h"
 
 namespace {
 
@@ -26,6 +35,26 @@ double secondsFor(int frames, const std::function<void()>& frame) {
     const auto start = Clock::now();
     for (int i = 0; i < frames; ++i) frame();
     return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double meshParseSeconds() {
+    int meshes = 0;
+    const double seconds = secondsFor(1, [&] {
+        for (const auto& entry : std::filesystem::directory_iterator(".")) {
+            const std::string ext = entry.path().extension().string();
+            if (ext != ".x" && ext != ".X") continue;
+            std::string error;
+            meshes += xfile::readXFile(entry.path().string(), error).has_value();
+        }
+    });
+    std::printf("parse of all %d meshes: %.2f ms\n", meshes, seconds * 1000);
+    return seconds;
+}
+
+void report(const char* what, double seconds, int frames, double bare) {
+    const double ms = seconds * 1000 / frames;
+    std::printf("unpaced %-34s %7.3f ms/frame %7.1f frames/s  %5.2f x clear-and-present\n", what, ms,
+                frames / seconds, seconds / bare);
 }
 
 }  // namespace
@@ -42,7 +71,10 @@ int main(int argc, char** argv) {
         return 2;
     }
     setenv("SDL_AUDIODRIVER", "dummy", 0);
+    const char* driver = std::getenv("SDL_VIDEODRIVER");
+    std::printf("video driver: %s\n", driver ? driver : "default");
 
+    const auto start = Clock::now();
     auto owned = platform::createSdlPlatform();
     auto& p = static_cast<platform::SdlPlatform&>(*owned);
     App app(p);
@@ -51,11 +83,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "frame_bench: start-up failed: %s\n", app.ErrStr ? app.ErrStr : "?");
         return 1;
     }
-    const char* driver = std::getenv("SDL_VIDEODRIVER");
-    std::printf("video driver: %s\n", driver ? driver : "default");
+    render_frame(app);
+    std::printf("start-up to the first frame: %.0f ms\n",
+                std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    meshParseSeconds();
 
     constexpr int kFrames = 600;
-    render_frame(app);  // settle the pacer's first deadline
     const double paced = secondsFor(kFrames, [&] { render_frame(app); });
     std::printf("paced flight frames: %.2f frames/s over %d frames\n", kFrames / paced, kFrames);
 
@@ -64,10 +97,23 @@ int main(int argc, char** argv) {
         p.clear(true, 0, true, 1.0f);
         p.flip();
     });
-    const double flight = secondsFor(kFrames, [&] { render_frame(app); });
-    std::printf("unpaced clear-and-present: %.3f ms/frame\n", bare * 1000 / kFrames);
-    std::printf("unpaced empty flight frame: %.3f ms/frame (%.2f x clear-and-present)\n",
-                flight * 1000 / kFrames, flight / bare);
+    report("clear-and-present", bare, kFrames, bare);
+    GameState& s = app.game;
+    for (float sight : {500.0f, 10000.0f, 40000.0f}) {
+        s.SIGHT = sight;
+        const double seconds = secondsFor(200, [&] { render_frame(app); });
+        const std::string what = "flight frame at SIGHT " + std::to_string(static_cast<int>(sight));
+        report(what.c_str(), seconds, 200, bare * 200 / kFrames);
+    }
+
+    // A full location: the widest field and every ship slot taken.
+    GameState full = s;
+    full.hooks = {};
+    for (int i = 0; i < kRaumschiffSlots; ++i) addShip(full, 1 + i % kSchiffstypen);
+    constexpr int kSteps = 5000;
+    const double sim = secondsFor(kSteps, [&] { flightStep(full); });
+    std::printf("flight simulation at a full location: %.4f ms/frame (%.1f %% of a 60 Hz frame)\n",
+                sim * 1000 / kSteps, sim * 1000 / kSteps / (1000.0 / 60) * 100);
     Cleanup(app);
     return 0;
 }

@@ -1,10 +1,19 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: in the
 # release build and under AddressSanitizer + UndefinedBehaviorSanitizer.
-# Last, the mesh reader is fuzzed for a short while.
+# First, the mesh reader is fuzzed for a short while.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
+
+echo "=== fuzzing the mesh reader for 30 s"
+mkdir -p build
+if ! bash scripts/fuzz.sh 30 > build/fuzz.log 2>&1; then
+  tail -n 40 build/fuzz.log
+  echo "the fuzzer found a crash (see build/fuzz/artifacts/)" >&2
+  exit 1
+fi
+grep -E '^Done [0-9]+ runs' build/fuzz.log || true
 
 for variant in release sanitize; do
   echo "=== $variant build"
@@ -12,6 +21,3 @@ for variant in release sanitize; do
   echo "=== $variant tests"
   ctest --test-dir "build/$variant" --output-on-failure -j "$(nproc)"
 done
-
-echo "=== fuzzing the mesh reader"
-bash scripts/fuzz.sh 30
