@@ -84,13 +84,19 @@ void turnShip(GameState& s) {
     rotate(s.xAchse, m);
     rotate(s.blickrichtung, m);
     rotate(s.aufrichtung, m);
+
+    // Rounding would slowly bend and stretch the axes over hours of turning;
+    // straighten them again. The side axis is up x forward, as it starts.
+    s.blickrichtung = normalize(s.blickrichtung);
+    s.aufrichtung = normalize(s.aufrichtung - s.blickrichtung * dotProduct(s.aufrichtung, s.blickrichtung));
+    s.xAchse = crossProduct(s.aufrichtung, s.blickrichtung);
 }
 
 D3DMATRIX flightView(const GameState& s) {
     const D3DVECTOR eye{s.x, s.y, s.z};
     D3DMATRIX view;
     D3DUtil_SetIdentityMatrix(view);
-    D3DUtil_SetViewMatrix(view, eye, eye + static_cast<float>(s.backsight) * s.blickrichtung, s.aufrichtung);
+    D3DUtil_SetViewMatrixAlong(view, eye, static_cast<float>(s.backsight) * s.blickrichtung, s.aufrichtung);
     return view;
 }
 

@@ -92,15 +92,10 @@ HRESULT D3DMath_VectorMatrixMultiply(D3DVECTOR& out, const D3DVECTOR& in, const 
     return S_OK;
 }
 
-HRESULT D3DUtil_SetViewMatrix(D3DMATRIX& m, const D3DVECTOR& from, const D3DVECTOR& at,
-                              const D3DVECTOR& worldUp) {
-    D3DVECTOR view = at - from;
-    const float length = magnitude(view);
-    if (length < 0.000001f) {
-        return E_INVALIDARG;
-    }
-    view /= length;
+namespace {
 
+// The camera looking along the unit vector view from the point from.
+HRESULT buildView(D3DMATRIX& m, const D3DVECTOR& from, const D3DVECTOR& view, const D3DVECTOR& worldUp) {
     // The up vector is the world up without its part along the view.
     D3DVECTOR up = worldUp - view * dotProduct(worldUp, view);
     if (magnitude(up) < 1e-6f) {
@@ -123,6 +118,27 @@ HRESULT D3DUtil_SetViewMatrix(D3DMATRIX& m, const D3DVECTOR& from, const D3DVECT
     m._42 = -dotProduct(from, up);
     m._43 = -dotProduct(from, view);
     return S_OK;
+}
+
+}  // namespace
+
+HRESULT D3DUtil_SetViewMatrix(D3DMATRIX& m, const D3DVECTOR& from, const D3DVECTOR& at,
+                              const D3DVECTOR& worldUp) {
+    const D3DVECTOR view = at - from;
+    const float length = magnitude(view);
+    if (length < 0.000001f) {
+        return E_INVALIDARG;
+    }
+    return buildView(m, from, view / length, worldUp);
+}
+
+HRESULT D3DUtil_SetViewMatrixAlong(D3DMATRIX& m, const D3DVECTOR& from, const D3DVECTOR& direction,
+                                   const D3DVECTOR& worldUp) {
+    const float length = magnitude(direction);
+    if (length == 0.0f) {
+        return E_INVALIDARG;
+    }
+    return buildView(m, from, direction / length, worldUp);
 }
 
 HRESULT D3DUtil_SetProjectionMatrix(D3DMATRIX& m, float fov, float aspect, float nearPlane,

@@ -41,6 +41,10 @@ HRESULT D3DMath_VectorMatrixMultiply(D3DVECTOR& out, const D3DVECTOR& in, const 
 
 HRESULT D3DUtil_SetViewMatrix(D3DMATRIX& m, const D3DVECTOR& from, const D3DVECTOR& at,
                               const D3DVECTOR& worldUp);
+// The same camera built from its direction instead of a point to look at:
+// far from the origin, eye + direction would lose the direction to rounding.
+HRESULT D3DUtil_SetViewMatrixAlong(D3DMATRIX& m, const D3DVECTOR& from, const D3DVECTOR& direction,
+                                   const D3DVECTOR& worldUp);
 HRESULT D3DUtil_SetProjectionMatrix(D3DMATRIX& m, float fov, float aspect, float nearPlane,
                                     float farPlane);
 

@@ -20,8 +20,9 @@ void Radar(platform::Platform& p, const Assets& a, const Meshes& m, GameState& s
     const D3DVECTOR ship{s.x, s.y, s.z};
     D3DMATRIX view;
     D3DUtil_SetIdentityMatrix(view);
-    D3DUtil_SetViewMatrix(view, ship - kAbstand * s.blickrichtung,
-                          ship + static_cast<float>(s.backsight) * s.blickrichtung, s.aufrichtung);
+    // From behind the ship toward a point just ahead of (or behind) it: the
+    // direction is the ship's nose either way.
+    D3DUtil_SetViewMatrixAlong(view, ship - kAbstand * s.blickrichtung, s.blickrichtung, s.aufrichtung);
     p.setTransform(platform::TransformState::View, view);
 
     CD3DFile* sphere = m.lpXFileCube.get();
