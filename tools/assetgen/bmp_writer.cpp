@@ -4,19 +4,7 @@
 #include <fstream>
 #include <vector>
 
-namespace {
-
-void put16(std::vector<unsigned char>& out, std::uint32_t v) {
-    out.push_back(static_cast<unsigned char>(v));
-    out.push_back(static_cast<unsigned char>(v >> 8));
-}
-
-void put32(std::vector<unsigned char>& out, std::uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
-}  // namespace
+#include "assetgen/little_endian.h"
 
 bool writeBmp(const std::string& path, const platform::Image& image) {
     const std::uint32_t rowBytes = (static_cast<std::uint32_t>(image.width) * 3 + 3) & ~3u;

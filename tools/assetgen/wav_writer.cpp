@@ -2,17 +2,10 @@
 
 #include <fstream>
 
+#include "assetgen/little_endian.h"
+
 namespace {
 
-void put16(std::vector<unsigned char>& out, std::uint32_t v) {
-    out.push_back(static_cast<unsigned char>(v));
-    out.push_back(static_cast<unsigned char>(v >> 8));
-}
-
-void put32(std::vector<unsigned char>& out, std::uint32_t v) {
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
 
 void tag(std::vector<unsigned char>& out, const char (&name)[5]) { out.insert(out.end(), name, name + 4); }
 
