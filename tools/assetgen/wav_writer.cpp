@@ -6,7 +6,6 @@
 
 namespace {
 
-
 void tag(std::vector<unsigned char>& out, const char (&name)[5]) { out.insert(out.end(), name, name + 4); }
 
 }  // namespace
