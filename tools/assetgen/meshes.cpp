@@ -1,5 +1,7 @@
 #include "assetgen/meshes.h"
 
+#include "assetgen/noise.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -140,15 +142,6 @@ void subdivide(std::vector<V3>& points, std::vector<std::array<int, 3>>& faces) 
     faces = std::move(finer);
 }
 
-std::uint32_t mix(std::uint32_t x) {
-    x ^= x >> 16;
-    x *= 0x7feb352du;
-    x ^= x >> 15;
-    x *= 0x846ca68bu;
-    x ^= x >> 16;
-    return x;
-}
-
 // A lumpy rock: a once-split icosahedron (42 points, 80 faces), each point
 // pulled in by smooth waves and a little per-point jitter, the largest
 // radius then scaled to 1. Shared vertices with smoothed normals keep it
@@ -161,7 +154,7 @@ Mesh asteroid() {
     double largest = 0;
     for (std::size_t i = 0; i < points.size(); ++i) {
         const V3 p = points[i];
-        const double jitter = (mix(static_cast<std::uint32_t>(i) + 0x51u) % 1000) / 1000.0;
+        const double jitter = (gen::mix(static_cast<std::uint32_t>(i) + 0x51u) % 1000) / 1000.0;
         const double r = 0.8 + 0.1 * std::sin(3.1 * p.x + 1.3) * std::cos(2.7 * p.y - 0.4) +
                          0.07 * std::sin(4.3 * p.z + 2.1 * p.x) + 0.08 * (jitter - 0.5);
         points[i] = p * r;
