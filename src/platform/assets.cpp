@@ -6,10 +6,15 @@ platform::SurfaceId bitmap_surface(platform::Platform& p, const char* file) {
     return p.createSurface(image);
 }
 
+platform::TextureId createTextureFromBitmap(platform::Platform& p, const platform::Image& bitmap) {
+    if (bitmap.width <= 0 || bitmap.height <= 0) return 0;
+    return p.createTexture(bitmap);
+}
+
 platform::TextureId loadTexture(platform::Platform& p, const char* file) {
     platform::Image image;
     if (!platform::loadBitmap(file, image)) return 0;
-    return p.createTexture(image);
+    return createTextureFromBitmap(p, image);
 }
 
 void loadTexturesAndBitmaps(platform::Platform& p, Assets& a) {

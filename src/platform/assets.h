@@ -36,6 +36,9 @@ struct Assets {
 // An off-screen surface from a bitmap file; 0 when it cannot be loaded.
 platform::SurfaceId bitmap_surface(platform::Platform& p, const char* file);
 
+// A texture of the bitmap's picture; 0 for an empty one.
+platform::TextureId createTextureFromBitmap(platform::Platform& p, const platform::Image& bitmap);
+
 // A texture from a bitmap file; 0 when it cannot be loaded.
 platform::TextureId loadTexture(platform::Platform& p, const char* file);
 

@@ -55,6 +55,46 @@ TEST(Shell, StartUpFailuresShowTheirTextAndEndWithZero) {
     EXPECT_EQ(p.messageBoxes[0], "Game: Error Loading Image");
 }
 
+TEST(Shell, OnlyTheTestedMeshesAreNeededToStart) {
+    GameDir dir;
+    std::filesystem::remove(dir.path() / "Rakete.X");
+    std::filesystem::remove(dir.path() / "Raumschiff7.X");
+    {
+        HeadlessPlatform p;
+        App app(p);
+        EXPECT_TRUE(Init(app));
+        EXPECT_FALSE(app.meshes.lpXFileRakete->loaded());
+        EXPECT_TRUE(app.meshes.lpXFileRaumschiff[0]->loaded());
+    }
+    for (const char* tested : {"Raumschiff1.X", "Tor.x"}) {
+        std::filesystem::remove(dir.path() / tested);
+        HeadlessPlatform p;
+        App app(p);
+        EXPECT_EQ(WinMain(app), 0);
+        ASSERT_EQ(p.messageBoxes.size(), 1u) << tested;
+        EXPECT_EQ(p.messageBoxes[0], "Game: Error Loading Direct3D X File");
+    }
+}
+
+TEST(Shell, TheSunMeshReloadKeepsTheOldOneOnFailure) {
+    GameDir dir;
+    HeadlessPlatform p;
+    App app(p);
+    ASSERT_TRUE(Init(app));
+    CD3DFile* before = app.meshes.lpXFileSonne.get();
+    reloadSunMesh(p, app.meshes, app.ErrStr);
+    EXPECT_NE(app.meshes.lpXFileSonne.get(), before);
+    EXPECT_EQ(app.ErrStr, nullptr);
+
+    before = app.meshes.lpXFileSonne.get();
+    std::filesystem::remove(dir.path() / "Kugel_newHell.x");
+    reloadSunMesh(p, app.meshes, app.ErrStr);
+    EXPECT_EQ(app.meshes.lpXFileSonne.get(), before);
+    EXPECT_TRUE(before->loaded());
+    ASSERT_NE(app.ErrStr, nullptr);
+    EXPECT_STREQ(app.ErrStr, "Error Loading Direct3D X File");
+}
+
 TEST(Shell, KeysDuringPauseStillSetSpeedAndEscEndsOnRelease) {
     GameDir dir;
     HeadlessPlatform p;
