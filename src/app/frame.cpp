@@ -18,10 +18,6 @@ using platform::Platform;
 
 constexpr int kGameOverFrames = 150;
 
-void drawPanel(App& app) {
-    app.platform.blit(768, 0, app.assets.lpVordergrund, {0, 0, 256, 768}, false);
-}
-
 // Clears the view and draws one scene; without a scene only the clear shows.
 void scene3D(App& app, platform::TextureId texture, const std::function<void()>& draw) {
     Platform& p = app.platform;
@@ -75,7 +71,7 @@ void starMapBlock(App& app) {
     s.aufgabePlanet = 0;
     s.aufgabeMond = 0;
     scene3D(app, app.assets.lpCubeTexture, nullptr);
-    drawPanel(app);
+    drawPanel(app.platform, app.assets);
     app.platform.flip();
     if (s.shift || s.mouseButtonRight) jumpToSystem(s, s.sternenpos);
 }
@@ -83,7 +79,7 @@ void starMapBlock(App& app) {
 void dockedBlock(App& app) {
     GameState& s = app.game;
     scene3D(app, app.assets.lpGrauTexture, nullptr);
-    drawPanel(app);
+    drawPanel(app.platform, app.assets);
     TextLayer(app.platform, app.assets.zeichensatz)
         .Text(16, 700, GameText("Verlassen der Station: Shift/rechte Maustaste~"));
     app.platform.flip();

@@ -62,7 +62,7 @@ void bar(Platform& p, platform::SurfaceId symbol, int units, int top) {
 }
 
 void instruments(Platform& p, const Assets& a, const GameState& s) {
-    p.blit(768, 0, a.lpVordergrund, {0, 0, 256, 768}, false);
+    drawPanel(p, a);
     p.blit(382, 300, a.lpDDSFadenV, {0, 0, 4, 64}, false);
     p.blit(382, 404, a.lpDDSFadenV, {0, 0, 4, 64}, false);
     p.blit(300, 382, a.lpDDSFadenH, {0, 0, 64, 4}, false);
@@ -148,6 +148,10 @@ void messages(TextLayer& t, GameState& s) {
 }
 
 }  // namespace
+
+void drawPanel(Platform& p, const Assets& assets) {
+    p.blit(768, 0, assets.lpVordergrund, {0, 0, 256, 768}, false);
+}
 
 const GameText& reputationWord(int ranking) {
     const GameText* word = &kRuf[0].word;

@@ -4,6 +4,9 @@
 #include "platform/platform.h"
 #include "world/game_state.h"
 
+// The right-hand panel's background, which every mode draws.
+void drawPanel(platform::Platform& p, const Assets& assets);
+
 // The flight view's instruments, drawn over the 3D picture: the panel, the
 // crosshair, the view and headlight plates, the rows of items carried, the
 // shield and gun energy bars, the panel's readings and the event messages

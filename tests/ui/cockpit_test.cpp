@@ -4,6 +4,7 @@
 #include <string>
 
 #include "platform/headless/headless_platform.h"
+#include "support/font_cells.h"
 #include "support/test_world.h"
 #include "ui/cockpit.h"
 
@@ -28,7 +29,7 @@ struct Panel {
         std::map<int, char> row;
         for (const auto& b : p.blits) {
             if (b.source == assets.zeichensatz && b.y == y) {
-                row[b.x] = static_cast<char>(32 + b.sourceRect.y / 16 * 32 + b.sourceRect.x / 16);
+                row[b.x] = glyphOf(b);
             }
         }
         std::string out;
@@ -41,7 +42,7 @@ struct Panel {
         char c = ' ';
         for (const auto& b : p.blits) {
             if (b.source == assets.zeichensatz && b.x == x && b.y == y) {
-                c = static_cast<char>(32 + b.sourceRect.y / 16 * 32 + b.sourceRect.x / 16);
+                c = glyphOf(b);
             }
         }
         return c;

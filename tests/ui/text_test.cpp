@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/headless/headless_platform.h"
+#include "support/font_cells.h"
 #include "ui/text.h"
 
 namespace {
@@ -15,7 +16,7 @@ struct Screen {
     // The character whose font cell a copy took, or '?' for anything else.
     static char glyph(const platform::HeadlessPlatform::Blit& b) {
         if (b.sourceRect.w != 16 || b.sourceRect.h != 16 || b.colorKey) return '?';
-        return static_cast<char>(32 + b.sourceRect.y / 16 * 32 + b.sourceRect.x / 16);
+        return glyphOf(b);
     }
 
     // What was drawn on one line, by cell: "x:char" pairs.
