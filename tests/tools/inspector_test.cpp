@@ -1,39 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <string>
-
+#include "inspector/digest.h"
 #include "inspector/json_writer.h"
 #include "inspector/world_json.h"
+#include "support/run_tool.h"
 #include "support/test_world.h"
 
 namespace {
 
-struct InspectorRun {
-    int exitCode = -1;
-    std::string out;
-};
-
-InspectorRun runInspector(const std::string& arguments) {
-    InspectorRun run;
-    const std::string command = std::string(INSPECTOR_PATH) + " " + arguments + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[65536];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
-
-std::uint64_t fnv1a(const std::string& text) {
-    std::uint64_t hash = 1469598103934665603ull;
-    for (unsigned char c : text) hash = (hash ^ c) * 1099511628211ull;
-    return hash;
-}
+ToolRun runInspector(const std::string& arguments) { return runTool(INSPECTOR_PATH, arguments); }
 
 }  // namespace
 
@@ -41,8 +16,8 @@ std::uint64_t fnv1a(const std::string& text) {
 // out the same in every process, and the same as in the released game: a
 // change of this digest changes what every savegame means.
 TEST(Inspector, UniverseIsTheSameInEveryProcess) {
-    const InspectorRun first = runInspector("universe");
-    const InspectorRun second = runInspector("universe");
+    const ToolRun first = runInspector("universe");
+    const ToolRun second = runInspector("universe");
     ASSERT_EQ(first.exitCode, 0);
     ASSERT_EQ(second.exitCode, 0);
     EXPECT_EQ(fnv1a(first.out), fnv1a(second.out));
@@ -55,9 +30,9 @@ TEST(Inspector, UniverseIsTheSameInEveryProcess) {
 }
 
 TEST(Inspector, LocationIsReproducibleForAFixedClock) {
-    const InspectorRun a = runInspector("location --system 0 --planet 5 --body 1 --clock 4242");
-    const InspectorRun b = runInspector("location --system 0 --planet 5 --body 1 --clock 4242");
-    const InspectorRun c = runInspector("location --system 0 --planet 5 --body 1 --clock 4243");
+    const ToolRun a = runInspector("location --system 0 --planet 5 --body 1 --clock 4242");
+    const ToolRun b = runInspector("location --system 0 --planet 5 --body 1 --clock 4242");
+    const ToolRun c = runInspector("location --system 0 --planet 5 --body 1 --clock 4243");
     ASSERT_EQ(a.exitCode, 0);
     EXPECT_EQ(a.out, b.out);
     EXPECT_NE(a.out, c.out);

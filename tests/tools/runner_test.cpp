@@ -1,28 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
-#include <filesystem>
 #include <fstream>
-#include <sstream>
 
+#include "support/run_tool.h"
 #include "support/temp_dir.h"
 
 namespace {
 
-int run(const std::string& arguments) {
-    const std::string command = std::string(RUNNER_PATH) + " " + arguments + " 2>/dev/null";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
-std::string read(const std::string& path) {
-    std::ifstream in(path);
-    std::stringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
+int run(const std::string& arguments) { return runTool(RUNNER_PATH, arguments).exitCode; }
 
 }  // namespace
 
@@ -37,11 +22,11 @@ TEST(Runner, ScriptedFlightGivesScreenshotsAndAState) {
                              " --shot 0:first.png --shot 11:last.png --dump state.json";
     ASSERT_EQ(run(args), 0);
     for (const char* shot : {"first.png", "last.png"}) {
-        const std::string png = read(shot);
+        const std::string png = readFile(shot);
         ASSERT_GT(png.size(), 1000u) << shot;
         EXPECT_EQ(png.substr(1, 3), "PNG");
     }
-    const std::string state = read("state.json");
+    const std::string state = readFile("state.json");
     EXPECT_NE(state.find("\"frames\": 12"), std::string::npos);
     EXPECT_NE(state.find("\"speed\": 9"), std::string::npos);
     EXPECT_NE(state.find("\"kipp\": 0,"), std::string::npos);  // the key was let go

@@ -138,13 +138,18 @@ void writePlayer(JsonWriter& json, const GameState& s) {
         {"aufgabePlanet", s.aufgabePlanet}, {"aufgabeMond", s.aufgabeMond},
         {"kampf", s.kampf}, {"ranking", s.ranking}, {"gameover", s.gameover},
         {"abspeichern", s.abspeichern}, {"render", s.render}, {"nStation", s.nStation},
-        {"hintFrames", s.hintFrames},
+        {"hintFrames", s.hintFrames}, {"sightchg", s.sightchg}, {"beute", s.beute},
+        {"beutezaehler", s.beutezaehler}, {"bergbaumeldung", s.bergbaumeldung},
+        {"bergbaumeldungz", s.bergbaumeldungz}, {"blitz", s.blitz}, {"raketenwarnz", s.raketenwarnz},
     };
     for (const auto& [name, value] : situation) {
         json.key(name);
         json.value(value);
     }
     json.key("ausserhalb"); json.value(s.ausserhalb);
+    json.key("nahfeind"); json.value(s.nahfeind);
+    json.key("rngState"); json.value(static_cast<std::int64_t>(s.rng.state()));
+    json.key("rngDraws"); json.value(static_cast<std::int64_t>(s.rng.draws()));
     json.endObject();
 }
 

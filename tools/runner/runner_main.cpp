@@ -3,13 +3,17 @@
 //
 //   runner [--frames N] [--script FILE] [--clock MS] [--data DIR]
 //          [--shot FRAME:FILE.png]... [--dump FILE.json] [--headless]
+//          [--record FRAME:FILE]... [--trace FILE]
 //
 // Frames count from 0. The script is an input recording (see
 // app/input_script.h); --clock fixes the clock every arrival is seeded with
 // (the script's own clock lines come first). --data is the directory with
 // the game's data files (the working directory by default). The picture is
 // rendered off-screen with OpenGL unless --headless, which draws 2D only
-// and is much faster.
+// and is much faster. With --headless, --record writes what one frame put on
+// the screen (every copy, clear and draw with the device state it was made
+// in, one line each), and --trace writes the player's state after every
+// frame with a fingerprint of the location every 60 frames.
 
 #include <charconv>
 #include <cstdio>
@@ -23,6 +27,7 @@
 #include "app/app.h"
 #include "app/frame.h"
 #include "app/input_script.h"
+#include "inspector/digest.h"
 #include "inspector/json_writer.h"
 #include "inspector/world_json.h"
 #include "platform/headless/headless_platform.h"
@@ -33,13 +38,14 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: runner [--frames N] [--script FILE] [--clock MS] [--data DIR]\n"
-    "              [--shot FRAME:FILE.png]... [--dump FILE.json] [--headless]\n";
+    "              [--shot FRAME:FILE.png]... [--dump FILE.json] [--headless]\n"
+    "              [--record FRAME:FILE]... [--trace FILE]\n";
 
 struct Options {
     std::int64_t frames = 60;
-    std::string script, data, dump;
+    std::string script, data, dump, trace;
     std::uint32_t clock = 0;
-    std::multimap<std::int64_t, std::string> shots;
+    std::multimap<std::int64_t, std::string> shots, records;
     bool headless = false;
 };
 
@@ -70,19 +76,22 @@ std::optional<std::string> parse(int argc, char** argv, Options& o) {
             o.data = argv[++i];
         } else if (a == "--dump" && hasValue) {
             o.dump = argv[++i];
-        } else if (a == "--shot" && hasValue) {
+        } else if (a == "--trace" && hasValue) {
+            o.trace = argv[++i];
+        } else if ((a == "--shot" || a == "--record") && hasValue) {
             const std::string_view shot = argv[++i];
             const auto colon = shot.find(':');
             std::int64_t frame = 0;
             if (colon == std::string_view::npos || !number(shot.substr(0, colon), frame) ||
                 colon + 1 == shot.size()) {
-                return "--shot takes FRAME:FILE.png";
+                return std::string(a) + " takes FRAME:FILE";
             }
-            o.shots.emplace(frame, std::string(shot.substr(colon + 1)));
+            (a == "--shot" ? o.shots : o.records).emplace(frame, std::string(shot.substr(colon + 1)));
         } else {
             return "bad or incomplete option '" + std::string(a) + "'";
         }
     }
+    if (!o.headless && (!o.records.empty())) return "--record needs --headless";
     return std::nullopt;
 }
 
@@ -109,7 +118,9 @@ int main(int argc, char** argv) {
     }
     // Output paths are taken from where the runner was started.
     o.dump = absolute(o.dump);
+    o.trace = absolute(o.trace);
     for (auto& [frame, path] : o.shots) path = absolute(path);
+    for (auto& [frame, path] : o.records) path = absolute(path);
     if (!o.data.empty()) {
         std::error_code ec;
         std::filesystem::current_path(o.data, ec);
@@ -117,8 +128,11 @@ int main(int argc, char** argv) {
     }
 
     std::unique_ptr<platform::Platform> p;
+    platform::HeadlessPlatform* headless = nullptr;
     if (o.headless) {
-        p = std::make_unique<platform::HeadlessPlatform>();
+        auto owned = std::make_unique<platform::HeadlessPlatform>();
+        headless = owned.get();
+        p = std::move(owned);
     } else {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -134,9 +148,15 @@ int main(int argc, char** argv) {
     }
 
     int status = 0;
+    std::ofstream trace;
+    if (!o.trace.empty()) {
+        trace.open(o.trace);
+        if (!trace) return fail("cannot write " + o.trace);
+    }
     bool running = true;
     for (std::int64_t frame = 0; frame < o.frames && running; ++frame) {
         player.beforeFrame(frame);
+        if (headless) headless->tracing = o.records.count(frame) > 0;
         platform::Message message;
         while (running && p->peekMessage(message)) {
             if (message.type == platform::Message::Quit) {
@@ -152,6 +172,28 @@ int main(int argc, char** argv) {
             if (!writePng(it->second, p->readBackBuffer())) {
                 std::fprintf(stderr, "runner: cannot write %s\n", it->second.c_str());
                 status = 1;
+            }
+        }
+        if (headless) {
+            auto [from, to] = o.records.equal_range(frame);
+            for (auto it = from; it != to; ++it) {
+                std::ofstream out(it->second);
+                for (const std::string& line : headless->shown) out << line << '\n';
+                if (!out) {
+                    std::fprintf(stderr, "runner: cannot write %s\n", it->second.c_str());
+                    status = 1;
+                }
+            }
+            headless->shown.clear();
+        }
+        if (trace.is_open()) {
+            JsonWriter json;
+            writePlayer(json, app.game);
+            trace << "frame " << frame << '\n' << json.str() << '\n';
+            if (frame % 60 == 0) {
+                JsonWriter location;
+                writeLocation(location, app.game, o.clock);
+                trace << "location " << std::hex << fnv1a(location.str()) << std::dec << '\n';
             }
         }
     }

@@ -1,11 +1,49 @@
 #include "platform/headless/headless_platform.h"
 
 #include <algorithm>
+#include <cstdio>
 
 namespace platform {
 
 namespace {
 constexpr int kTicksPerFrame = 50;  // 50 / 3 ms = one frame at 60 per second
+
+// Floats in a form that reads back exactly.
+void put(std::string& out, float v) {
+    char text[32];
+    std::snprintf(text, sizeof text, " %.9g", static_cast<double>(v));
+    out += text;
+}
+
+void put(std::string& out, const D3DMATRIX& m) {
+    for (int i = 0; i < 16; ++i) put(out, (&m._11)[i]);
+}
+
+void put(std::string& out, const D3DVECTOR& v) {
+    put(out, v.x);
+    put(out, v.y);
+    put(out, v.z);
+}
+
+void put(std::string& out, const ColorValue& c) {
+    put(out, c.r);
+    put(out, c.g);
+    put(out, c.b);
+    put(out, c.a);
+}
+
+void put(std::string& out, const Light& l) {
+    out += " type " + std::to_string(static_cast<int>(l.type));
+    put(out, l.diffuse);
+    put(out, l.specular);
+    put(out, l.ambient);
+    put(out, l.position);
+    put(out, l.direction);
+    for (float v : {l.range, l.falloff, l.attenuation0, l.attenuation1, l.attenuation2, l.theta, l.phi}) {
+        put(out, v);
+    }
+}
+
 }
 
 SurfaceId HeadlessPlatform::createSurface(const Image& image) {
@@ -22,6 +60,11 @@ void HeadlessPlatform::blit(int x, int y, SurfaceId source, const Rect& r, bool 
     const Image* src = surface(source);
     if (!src) return;
     blits.push_back({x, y, source, r, colorKey});
+    if (tracing) {
+        trace.push_back("blit " + std::to_string(x) + " " + std::to_string(y) + " " + std::to_string(source) +
+                        " " + std::to_string(r.x) + " " + std::to_string(r.y) + " " + std::to_string(r.w) + " " +
+                        std::to_string(r.h) + (colorKey ? " key" : ""));
+    }
     for (int row = 0; row < r.h; ++row) {
         for (int col = 0; col < r.w; ++col) {
             const int sx = r.x + col, sy = r.y + row, dx = x + col, dy = y + row;
@@ -35,6 +78,10 @@ void HeadlessPlatform::blit(int x, int y, SurfaceId source, const Rect& r, bool 
 }
 
 void HeadlessPlatform::fill(const Rect& r, std::uint32_t color) {
+    if (tracing) {
+        trace.push_back("fill " + std::to_string(r.x) + " " + std::to_string(r.y) + " " + std::to_string(r.w) +
+                        " " + std::to_string(r.h) + " " + std::to_string(color));
+    }
     const int x0 = std::max(r.x, 0), y0 = std::max(r.y, 0);
     const int x1 = std::min(r.x + r.w, back_.width), y1 = std::min(r.y + r.h, back_.height);
     for (int y = y0; y < y1; ++y) {
@@ -44,6 +91,12 @@ void HeadlessPlatform::fill(const Rect& r, std::uint32_t color) {
 
 void HeadlessPlatform::flip() {
     ++flips;
+    if (tracing) {
+        shown.insert(shown.end(), trace.begin(), trace.end());
+        shown.push_back("flip");
+        trace.clear();
+        lastState_.clear();
+    }
     blits.clear();
     draws.clear();
     clockTicks_ += kTicksPerFrame;
@@ -89,8 +142,43 @@ bool HeadlessPlatform::lightEnabled(int index) const {
 
 TextureId HeadlessPlatform::createTexture(const Image&) { return ++textures_; }
 
-void HeadlessPlatform::clear(bool target, std::uint32_t color, bool, float) {
-    if (target) fill(viewport, color);
+void HeadlessPlatform::clear(bool target, std::uint32_t color, bool zbuffer, float depth) {
+    if (tracing) {
+        std::string line = "clear " + std::to_string(viewport.x) + " " + std::to_string(viewport.y) + " " +
+                           std::to_string(viewport.w) + " " + std::to_string(viewport.h);
+        if (target) line += " target " + std::to_string(color);
+        if (zbuffer) {
+            line += " depth";
+            put(line, depth);
+        }
+        trace.push_back(line);
+    }
+    if (target) {
+        const bool was = tracing;
+        tracing = false;  // the clear is its own line
+        fill(viewport, color);
+        tracing = was;
+    }
+}
+
+// The device state a draw is made in, as a line whenever it changed.
+void HeadlessPlatform::traceState() {
+    std::string state = "state viewport " + std::to_string(viewport.x) + " " + std::to_string(viewport.y) + " " +
+                        std::to_string(viewport.w) + " " + std::to_string(viewport.h) + " view";
+    put(state, view);
+    state += " projection";
+    put(state, projection);
+    state += " ambient " + std::to_string(ambient) + (lighting ? " lighting" : " unlit");
+    state += linearMagnification ? " linear" : " point";
+    state += depthTest ? " depth" : " nodepth";
+    for (int i = 0; i < 2; ++i) {
+        state += lightOn[i] ? " light" + std::to_string(i) + " on" : " light" + std::to_string(i) + " off";
+        put(state, lights[i]);
+    }
+    if (state != lastState_) {
+        trace.push_back(state);
+        lastState_ = state;
+    }
 }
 
 bool HeadlessPlatform::beginScene() {
@@ -106,10 +194,27 @@ MeshId HeadlessPlatform::createMesh(const std::vector<MeshVertex>&, const std::v
 void HeadlessPlatform::drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
     draws.push_back({mesh, firstIndex, indexCount, vertexScale, world, deviceTexture, deviceMaterial,
                      deviceAlphaBlend});
+    if (tracing) {
+        traceState();
+        std::string line = "draw " + std::to_string(mesh) + " " + std::to_string(firstIndex) + " " +
+                           std::to_string(indexCount) + " texture " + std::to_string(deviceTexture) +
+                           (deviceAlphaBlend ? " blend" : "") + " scale";
+        put(line, vertexScale);
+        line += " world";
+        put(line, world);
+        line += " material";
+        put(line, deviceMaterial.diffuse);
+        put(line, deviceMaterial.ambient);
+        put(line, deviceMaterial.specular);
+        put(line, deviceMaterial.emissive);
+        put(line, deviceMaterial.power);
+        trace.push_back(line);
+    }
 }
 
 void HeadlessPlatform::playSound(const std::string& file) {
     if (!soundDevice) return;
+    if (tracing) trace.push_back("sound " + file);
     sounds.push_back(file);
     playing_ = true;
 }

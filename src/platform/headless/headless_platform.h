@@ -40,6 +40,12 @@ public:
     };
 
     Step failAt = Step::None;
+    // With tracing on, everything that goes onto the picture is written as a
+    // line of text, each draw after the device state it was drawn in; every
+    // flip appends the picture's lines to `shown` (cleared by the caller).
+    bool tracing = false;
+    std::vector<std::string> trace;  // since the last flip
+    std::vector<std::string> shown;  // pictures flipped, each ended by "flip"
     bool soundDevice = true;        // false: no sound card, the game is silent
     bool documentViewer = true;     // whether a viewer opens the manual
 
@@ -133,6 +139,7 @@ public:
 
 private:
     bool step(Step s) const { return failAt != s; }
+    void traceState();
 
     InputQueue input_;
     std::vector<Image> surfaces_;
@@ -140,6 +147,7 @@ private:
     Image back_{kScreenWidth, kScreenHeight};
     bool playing_ = false;
     std::uint64_t clockTicks_ = 0;
+    std::string lastState_;
 };
 
 }  // namespace platform
