@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     });
 
     GameState world;
-    world.timeGetTime = fixedClock(0);
+    QuietServices services(0);
     const double universe = bestOf(repetitions, [&](int) {
         GameState s;
         s.asteroid.reserve(kAsteroidAnzahl);
@@ -50,7 +50,7 @@ int main(int argc, char** argv) {
         buildUniverse(s);
         sink = sink + s.stern[0].eigenschaften;
     });
-    createWorld(world);
+    createWorld(world, services);
 
     std::printf("%-44s %9s %9s\n", "what", "ms", "x floor");
     std::printf("%-44s %9.3f %9.2f\n", "floor: 5000 x 13 generator draws", floor, 1.0);
@@ -78,11 +78,9 @@ int main(int argc, char** argv) {
             s.aufgabePlanet = 1;
             s.aufgabeMond = 1;
         }
-        std::uint32_t clock = 0;
-        s.timeGetTime = [&clock] { return clock; };
         const double ms = bestOf(repetitions, [&](int i) {
-            clock = static_cast<std::uint32_t>(i) * 7919u;
-            Create_newCube(s);
+            services.clock = static_cast<std::uint32_t>(i) * 7919u;
+            Create_newCube(s, services);
         });
         if (ms > worst) worst = ms;
         std::printf("Create_newCube at %-27s %9.3f %9.2f\n", place.name, ms, ms / floor);

@@ -7,9 +7,10 @@
 #include "platform/platform.h"
 #include "world/game_state.h"
 
-// The running program: the platform it draws on, the game, and the shell's
-// own state.
-struct App {
+// The running program: the platform it draws on, the game, what it draws
+// with, and the shell's own state. It is also what the game's rules ask of
+// the shell: sound, lights, the sun mesh and the clock.
+struct App final : Services {
     explicit App(platform::Platform& p) : platform(p) {}
 
     platform::Platform& platform;
@@ -30,6 +31,12 @@ struct App {
     std::function<void(const platform::MouseEvent&)> onMouse;
     std::function<void(std::uint32_t)> onClock;  // each clock value read for a seed
     std::int64_t frame = 0;  // frames drawn so far
+
+    void Sound(int n) override;
+    void setMainLight() override;
+    void SetSpotlight(const D3DVECTOR& position, const D3DVECTOR& direction) override;
+    void reloadSunMesh() override;
+    std::uint32_t timeGetTime() override;
 };
 
 // Start-up: window, display, device, assets and world, lights, mouse. Stops
@@ -39,12 +46,17 @@ bool Init(App& app);
 // Releases the device and display and shows the stored error text.
 void Cleanup(App& app);
 
-// The main loop: handles every waiting message, draws a frame whenever there
-// is none, until the quit message. Returns the exit code, 0.
+// What one pass of the main loop did.
+enum class Pass { Message, Frame, Paused, Quit };
+
+// One pass of the main loop: the next window message if there is one (the
+// window going ends the program: Cleanup, then the quit message), otherwise
+// a frame unless the game is paused.
+Pass mainLoopPass(App& app);
+
+// The main loop: passes until the quit message. Returns the exit code, 0.
 int WinMain(App& app);
 
-// Handles one window message: keys, and the window being destroyed.
-void WindowProc(App& app, const platform::Message& message);
-
-// Textures, panel bitmaps, the world's objects, the universe and a new game.
+// Textures, panel bitmaps, meshes, the world's objects, the universe and a
+// new game.
 bool create_objects(App& app);

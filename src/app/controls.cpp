@@ -53,7 +53,7 @@ void keyDown(App& app, int key) {
         case vk::Delete: s.kipp = 0.0f; s.nick = 0.0f; break;
         case vk::F1: s.backsight = -s.backsight; break;
         case vk::F2:
-            SetSpotlight(app.platform, s);
+            SetSpotlight(app.platform, {s.x, s.y, s.z}, s.blickrichtung);
             toggle_light(app.platform, 1);
             break;
         case vk::F3: s.missileKey = 1; break;
@@ -91,17 +91,15 @@ void keyUp(App& app, int key) {
 
 }  // namespace
 
-void WindowProc(App& app, const Message& message) {
+WindowEvent WindowProc(App& app, const Message& message) {
     if (app.onMessage) app.onMessage(message);
     switch (message.type) {
         case Message::KeyDown: keyDown(app, message.key); break;
         case Message::KeyUp: keyUp(app, message.key); break;
-        case Message::Destroy:
-            Cleanup(app);
-            app.platform.postQuitMessage();
-            break;
+        case Message::Destroy: return WindowEvent::Destroyed;
         case Message::Quit: break;
     }
+    return WindowEvent::None;
 }
 
 void readMouse(App& app) {

@@ -1,6 +1,5 @@
-#include <cstdio>
-
 #include "app/app.h"
+#include "app/controls.h"
 #include "app/frame.h"
 #include "platform/device_setup.h"
 #include "platform/error_texts.h"
@@ -13,14 +12,12 @@ constexpr const char* szCaption = "Game";
 bool create_objects(App& app) {
     loadTexturesAndBitmaps(app.platform, app.assets);
     if (!loadMeshes(app.platform, app.meshes, app.ErrStr)) return false;
-    createWorld(app.game);
+    createWorld(app.game, app);
     return true;
 }
 
 bool Init(App& app) {
     platform::Platform& p = app.platform;
-    connectHooks(app);
-
     if (!p.registerWindowClass()) {
         app.ErrStr = errtext::Err_Reg_Class;
         return false;
@@ -32,13 +29,14 @@ bool Init(App& app) {
     if (!init_ddraw(p, app.assets, app.ErrStr)) return false;
     if (!init_d3d(p, app.ErrStr)) return false;
     if (!create_objects(app)) return false;
-    create_lights(p, app.game);
+    const GameState& s = app.game;
+    create_lights(p, {s.x, s.y, s.z}, s.blickrichtung);
     p.acquireMouse();
     return true;
 }
 
 void Cleanup(App& app) {
-    app.meshes.lpXFileRaumschiff[0].reset();
+    app.meshes.mesh[lpXFileRaumschiff1].reset();
     app.platform.release();
     if (app.ErrStr) {
         app.platform.messageBox(szCaption, app.ErrStr);
@@ -47,20 +45,32 @@ void Cleanup(App& app) {
     app.cleanedUp = true;
 }
 
+Pass mainLoopPass(App& app) {
+    platform::Message message;
+    if (app.platform.peekMessage(message)) {
+        if (message.type == platform::Message::Quit) return Pass::Quit;
+        if (WindowProc(app, message) == WindowEvent::Destroyed) {
+            Cleanup(app);
+            app.platform.postQuitMessage();
+        }
+        return Pass::Message;
+    }
+    if (app.paused) return Pass::Paused;
+    render_frame(app);
+    return Pass::Frame;
+}
+
 int WinMain(App& app) {
     if (!Init(app)) {
         Cleanup(app);
         return 0;
     }
-    platform::Message message;
     for (;;) {
-        if (app.platform.peekMessage(message)) {
-            if (message.type == platform::Message::Quit) return 0;
-            WindowProc(app, message);
-        } else if (!app.paused) {
-            render_frame(app);
-        } else {
-            app.platform.idle();
+        switch (mainLoopPass(app)) {
+            case Pass::Quit: return 0;
+            case Pass::Paused: app.platform.idle(); break;
+            case Pass::Message:
+            case Pass::Frame: break;
         }
     }
 }

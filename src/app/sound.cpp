@@ -1,15 +1,14 @@
 #include "app/frame.h"
 
+#include "platform/asset_manifest.h"
+
 namespace {
-constexpr const char* kEffekte[9] = {
-    "machine.wav", "Feindlaser.wav", "EnergyLow.wav", "Sternentor.wav", "Klick.wav",
-    "explode.wav", "GunShot.wav",  "Bergbau.wav",   "Explosion.wav",
-};
 constexpr int kRaketenwarnung = 3;
 }  // namespace
 
 void playEffect(platform::Platform& p, int n) {
-    if (n < 1 || n > 9) return;
+    const AssetFile* effect = assetFile(AssetKind::Sound, n - 1);
+    if (!effect) return;
     if (n == kRaketenwarnung && p.soundPlaying()) return;
-    p.playSound(kEffekte[n - 1]);
+    p.playSound(effect->name);
 }

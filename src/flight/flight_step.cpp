@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "flight/collision.h"
+#include "world/collision.h"
 #include "flight/gates.h"
 
 namespace {
@@ -24,15 +24,15 @@ constexpr Tempolimit kTempolimits[] = {
 };
 constexpr float kAndockRadius = 10.0f;
 
-void bounce(GameState& s, const D3DVECTOR& start) {
+void bounce(GameState& s, Services& services, const D3DVECTOR& start) {
     s.x = start.x;
     s.y = start.y;
     s.z = start.z;
     s.speed = -s.speed * 0.2f;
-    Sound(s, 1);
+    services.Sound(1);
 }
 
-void stations(GameState& s, const D3DVECTOR& start) {
+void stations(GameState& s, Services& services, const D3DVECTOR& start) {
     for (int slot = 0; slot < kStationSlots; ++slot) {
         if (!s.station[slot]) continue;
         const Station& station = *s.station[slot];
@@ -44,7 +44,7 @@ void stations(GameState& s, const D3DVECTOR& start) {
         }
         if (Collision(ship, kSchiffRadius, station.pos, kAndockRadius * station.scale)) {
             if (s.kampf) {
-                bounce(s, start);
+                bounce(s, services, start);
             } else {
                 s.render = 2;
                 s.nStation = slot;
@@ -92,15 +92,14 @@ void turnShip(GameState& s) {
     s.xAchse = crossProduct(s.aufrichtung, s.blickrichtung);
 }
 
-D3DMATRIX flightView(const GameState& s) {
-    const D3DVECTOR eye{s.x, s.y, s.z};
+D3DMATRIX flightView(const Picture& picture, int backsight) {
     D3DMATRIX view;
     D3DUtil_SetIdentityMatrix(view);
-    D3DUtil_SetViewMatrixAlong(view, eye, static_cast<float>(s.backsight) * s.blickrichtung, s.aufrichtung);
+    D3DUtil_SetViewMatrixAlong(view, picture.eye, static_cast<float>(backsight) * picture.forward, picture.up);
     return view;
 }
 
-void flightStep(GameState& s) {
+void flightStep(GameState& s, Services& services) {
     s.kampf = 0;
     s.nahfeind = 9999999.0f;
     for (const auto& ship : s.raumschiff) {
@@ -118,16 +117,19 @@ void flightStep(GameState& s) {
     s.ausserhalb = std::fabs(s.x) > kFeldGrenze || std::fabs(s.y) > kFeldGrenze ||
                    std::fabs(s.z) > kFeldGrenze;
 
-    stations(s, start);
-    if (!s.kampf) gatePassages(s);
+    stations(s, services, start);
+    if (!s.kampf) gatePassages(s, services);
 
     if (s.schild > kZerstoert) {
         s.kampf = 0;
         s.gameover = 150;
-        Start_newGame(s);
+        Start_newGame(s, services);
     }
-    if (s.hooks.setSpotlight) s.hooks.setSpotlight();
+    services.SetSpotlight({s.x, s.y, s.z}, s.blickrichtung);
 
     spinAndPlaceBackdrop(s);
     turnShip(s);
+    s.picture.eye = {s.x, s.y, s.z};
+    s.picture.forward = s.blickrichtung;
+    s.picture.up = s.aufrichtung;
 }

@@ -21,8 +21,8 @@ struct Ankunft {
     std::uint16_t frames;
 };
 
-void arrive(GameState& s, const Ankunft& a) {
-    Create_newCube(s);
+void arrive(GameState& s, Services& services, const Ankunft& a) {
+    Create_newCube(s, services);
     s.blickrichtung = a.blickrichtung;
     s.aufrichtung = a.aufrichtung;
     s.xAchse = a.xAchse;
@@ -32,40 +32,40 @@ void arrive(GameState& s, const Ankunft& a) {
     if (s.speed < 2.0f) s.speed = 0.0f;  // a ship under way flies on
     s.torsprungz = a.frames;
     s.render = 3;
-    Sound(s, 4);
+    services.Sound(4);
 }
 
 }  // namespace
 
-void gatePassages(GameState& s) {
+void gatePassages(GameState& s, Services& services) {
     if (inside(s.mondtor, s)) {
         s.mondpos += 1;
-        arrive(s, {{1, 0, 0}, {0, 1, 0}, {0, 0, -1}, {-31000, 0, 0}, 60});
+        arrive(s, services, {{1, 0, 0}, {0, 1, 0}, {0, 0, -1}, {-31000, 0, 0}, 60});
     }
     if (inside(s.planetentor, s)) {
         s.mondpos -= 1;
-        arrive(s, {{-1, 0, 0}, {0, -1, 0}, {0, 0, -1}, {31000, 0, 0}, 60});
+        arrive(s, services, {{-1, 0, 0}, {0, -1, 0}, {0, 0, -1}, {31000, 0, 0}, 60});
     }
     if (inside(s.sonnentor, s)) {
         s.planetenpos -= 1;
-        arrive(s, {{0, 0, 1}, {0, 1, 0}, {1, 0, 0}, {0, 0, -31000}, 120});
+        arrive(s, services, {{0, 0, 1}, {0, 1, 0}, {1, 0, 0}, {0, 0, -31000}, 120});
     }
     if (inside(s.aussentor, s)) {
         s.planetenpos += 1;
-        arrive(s, {{0, 0, -1}, {0, 1, 0}, {-1, 0, 0}, {0, 0, 31000}, 120});
+        arrive(s, services, {{0, 0, -1}, {0, 1, 0}, {-1, 0, 0}, {0, 0, 31000}, 120});
     }
     if (inside(s.sternentor, s)) {
         s.render = 1;
         s.speed = 0.0f;
-        Sound(s, 4);
-        if (s.hooks.reloadSunMesh) s.hooks.reloadSunMesh();
+        services.Sound(4);
+        services.reloadSunMesh();
     }
 }
 
-void jumpToSystem(GameState& s, int system) {
+void jumpToSystem(GameState& s, Services& services, int system) {
     s.sternenpos = static_cast<std::uint16_t>(system);
     s.planetenpos = static_cast<std::uint16_t>(s.aktuellerStern().planeten);
-    Create_newCube(s);
+    Create_newCube(s, services);
     s.blickrichtung = {0, 0, 1};
     s.aufrichtung = {0, 1, 0};
     s.xAchse = {1, 0, 0};
@@ -75,12 +75,11 @@ void jumpToSystem(GameState& s, int system) {
     s.speed = 0.0f;
     s.torsprungz = 200;
     s.render = 3;
-    Sound(s, 4);
+    services.Sound(4);
 }
 
-float jumpAnimationStep(GameState& s) {
-    const float fov = 1.0f + s.torsprungz;
+void jumpAnimationStep(GameState& s) {
+    s.picture.sprungSicht = 1.0f + s.torsprungz;
     if (s.torsprungz > 0) s.torsprungz -= 1;
     if (s.torsprungz == 0) s.render = 0;
-    return fov;
 }

@@ -6,7 +6,8 @@
 #include "world/game_state.h"
 
 // Whether a point lies strictly inside the cube of half-size SIGHT around
-// the ship (around the nearest point of the field while outside it).
+// the camera (around the nearest point of the field while the ship is
+// outside it).
 bool Visible(const GameState& s, const D3DVECTOR& pos);
 
 // The size of the sun's sphere: largest at the innermost planet.
@@ -14,6 +15,6 @@ float sunScale(const Stern& stern, int planetenpos);
 
 // The flight view's 3D picture, in its fixed order: sky, asteroids, the
 // mining asteroid, gates, planet, sun, moons, stations, ships and
-// explosions. Makes eight draws of the generator for the gates' and the
-// decoy's flicker.
-void drawScene(platform::Platform& p, const Assets& assets, const Meshes& meshes, GameState& s);
+// explosions, seen from the frame's camera, with the looks the simulation
+// chose.
+void drawScene(platform::Platform& p, const Assets& assets, const Meshes& meshes, const GameState& s);

@@ -36,20 +36,20 @@ bool init_d3d(platform::Platform& p, const char*& ErrStr) {
 
 void setMainLight(platform::Platform& p) { p.setLight(0, mainLight()); }
 
-void create_lights(platform::Platform& p, const GameState& s) {
+void create_lights(platform::Platform& p, const D3DVECTOR& position, const D3DVECTOR& direction) {
     p.setLighting(true);
     setMainLight(p);
     toggle_light(p, 0);
-    SetSpotlight(p, s);
+    SetSpotlight(p, position, direction);
 }
 
-void SetSpotlight(platform::Platform& p, const GameState& s) {
+void SetSpotlight(platform::Platform& p, const D3DVECTOR& position, const D3DVECTOR& direction) {
     platform::Light light;
     light.type = platform::LightType::Spot;
     light.diffuse = {0.7f, 0.8f, 1.0f, 0.0f};
     light.specular = {1.5f, 1.5f, 1.5f, 0.0f};
-    light.position = {s.x, s.y, s.z};
-    light.direction = s.blickrichtung;
+    light.position = position;
+    light.direction = direction;
     light.range = 30000.0f;
     light.falloff = 1.0f;
     light.attenuation0 = 1.0f;

@@ -2,7 +2,6 @@
 
 #include "platform/assets.h"
 #include "platform/platform.h"
-#include "world/game_state.h"
 
 // The display: drawing context, full-screen mode, back buffer and the font.
 // Stores the error text of the first step that fails.
@@ -13,14 +12,15 @@ bool init_ddraw(platform::Platform& p, Assets& assets, const char*& ErrStr);
 bool init_d3d(platform::Platform& p, const char*& ErrStr);
 
 // Lighting on; light 0 (the white directional main light) set and on; light
-// 1 (the ship's spotlight) defined and off.
-void create_lights(platform::Platform& p, const GameState& s);
+// 1 (the ship's spotlight, at the ship's place along its nose) defined and
+// off.
+void create_lights(platform::Platform& p, const D3DVECTOR& position, const D3DVECTOR& direction);
 
 // Sets light 0 again; every location build does this.
 void setMainLight(platform::Platform& p);
 
 // Light 1 follows the ship: at its position, along its forward vector.
-void SetSpotlight(platform::Platform& p, const GameState& s);
+void SetSpotlight(platform::Platform& p, const D3DVECTOR& position, const D3DVECTOR& direction);
 
 // Switches a light on if it is off, off if it is on.
 void toggle_light(platform::Platform& p, int index);

@@ -1,7 +1,5 @@
 #include "platform/meshes.h"
 
-#include <string>
-
 #include "platform/error_texts.h"
 
 namespace {
@@ -14,38 +12,31 @@ std::unique_ptr<CD3DFile> load(platform::Platform& p, const char* file, bool& ok
 
 }  // namespace
 
-bool loadMeshes(platform::Platform& p, Meshes& m, const char*& ErrStr) {
-    bool ok = true;
-    // Untested: a missing one leaves an empty mesh that draws nothing.
-    for (int typ = 2; typ <= 12; ++typ) {
-        const std::string file = "Raumschiff" + std::to_string(typ) + ".X";
-        m.lpXFileRaumschiff[typ - 1] = load(p, file.c_str(), ok);
-    }
-    m.lpXFileRakete = load(p, "Rakete.X", ok);
-    m.lpXFileExplosion = load(p, "Explosion.X", ok);
+CD3DFile* Meshes::byFile(std::string_view file) const {
+    const AssetFile* row = assetFile(file);
+    return row && row->kind == AssetKind::Mesh ? (*this)[row->slot] : nullptr;
+}
 
-    // Tested: each must load.
-    auto tested = [&](std::unique_ptr<CD3DFile>& slot, const char* file) {
-        slot = load(p, file, ok);
-        if (!ok) ErrStr = errtext::Err_LoadingXFile;
-        return ok;
-    };
-    if (!tested(m.lpXFileRaumschiff[0], "Raumschiff1.X")) return false;
-    if (!tested(m.lpXFileAsteroid, "asteroid_new.x")) return false;
-    constexpr const char* kStations[4] = {"Station1.x", "Station2.x", "Station3.x", "Station4.x"};
-    for (int i = 0; i < 4; ++i) {
-        if (!tested(m.lpXFileStation[i], kStations[i])) return false;
-        m.lpXFileStation[i]->Scale(10.0f);
+bool loadMeshes(platform::Platform& p, Meshes& m, const char*& ErrStr) {
+    for (const AssetFile& f : kAssetFiles) {
+        if (f.kind != AssetKind::Mesh) continue;
+        bool ok = false;
+        auto& slot = m.mesh[static_cast<std::size_t>(f.slot)];
+        slot = load(p, f.name, ok);
+        if (!ok && f.required) {
+            ErrStr = errtext::Err_LoadingXFile;
+            return false;
+        }
+        if (f.loadScale != 1.0f) slot->Scale(f.loadScale);
     }
-    return tested(m.lpXFilePlanet, "Kugel_new.x") && tested(m.lpXFileSonne, "Kugel_newHell.x") &&
-           tested(m.lpXFileCube, "sonne.X") && tested(m.lpXFileTor, "Tor.x");
+    return true;
 }
 
 void reloadSunMesh(platform::Platform& p, Meshes& m, const char*& ErrStr) {
     bool ok = false;
-    auto fresh = load(p, "Kugel_newHell.x", ok);
+    auto fresh = load(p, assetFile(AssetKind::Mesh, lpXFileSonne)->name, ok);
     if (ok) {
-        m.lpXFileSonne = std::move(fresh);
+        m.mesh[lpXFileSonne] = std::move(fresh);
     } else {
         ErrStr = errtext::Err_LoadingXFile;
     }

@@ -2,26 +2,27 @@
 
 #include <array>
 #include <memory>
+#include <string_view>
 
+#include "platform/asset_manifest.h"
 #include "platform/d3dfile.h"
 #include "platform/platform.h"
 
-// The game's meshes, loaded once at start-up from the working directory.
+// The game's meshes, by their names in the asset list, loaded once at
+// start-up from the working directory.
 struct Meshes {
-    std::array<std::unique_ptr<CD3DFile>, 12> lpXFileRaumschiff;  // ship types 1..12
-    std::unique_ptr<CD3DFile> lpXFileRakete;
-    std::unique_ptr<CD3DFile> lpXFileExplosion;
-    std::unique_ptr<CD3DFile> lpXFileAsteroid;
-    std::array<std::unique_ptr<CD3DFile>, 4> lpXFileStation;  // trade, shipyard, traffic, combat
-    std::unique_ptr<CD3DFile> lpXFilePlanet;
-    std::unique_ptr<CD3DFile> lpXFileSonne;
-    std::unique_ptr<CD3DFile> lpXFileCube;  // the sky sphere
-    std::unique_ptr<CD3DFile> lpXFileTor;
+    std::array<std::unique_ptr<CD3DFile>, kMeshCount> mesh;
+
+    CD3DFile* operator[](int name) const { return mesh[static_cast<std::size_t>(name)].get(); }
+
+    // The mesh read from a file of the asset list; null for any other name.
+    CD3DFile* byFile(std::string_view file) const;
 };
 
-// Loads the 23 meshes in their fixed order. The ships of types 2..12, the
-// missile and the explosion may be missing (they then draw nothing); from
-// ship type 1 on every mesh must load, or loading stops with the error text.
+// Loads the meshes in the order of the asset list, each scaled as the list
+// says. One that start-up can do without may be missing (it then draws
+// nothing); the first required one that does not load stops loading with the
+// error text.
 bool loadMeshes(platform::Platform& p, Meshes& meshes, const char*& ErrStr);
 
 // Loads the sun mesh afresh; on success it replaces the old one, on failure

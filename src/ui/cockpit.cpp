@@ -63,18 +63,19 @@ void bar(Platform& p, platform::SurfaceId symbol, int units, int top) {
 
 void instruments(Platform& p, const Assets& a, const GameState& s) {
     drawPanel(p, a);
-    p.blit(382, 300, a.lpDDSFadenV, {0, 0, 4, 64}, false);
-    p.blit(382, 404, a.lpDDSFadenV, {0, 0, 4, 64}, false);
-    p.blit(300, 382, a.lpDDSFadenH, {0, 0, 64, 4}, false);
-    p.blit(404, 382, a.lpDDSFadenH, {0, 0, 64, 4}, false);
-    p.blit(782, 104, s.backsight == 1 ? a.lpDDSVorne : a.lpDDSHinten, {0, 0, 224, 32}, false);
-    p.blit(782, 152, p.lightEnabled(1) ? a.lpDDSAn : a.lpDDSAus, {0, 0, 224, 32}, false);
-    symbolRow(p, a.lpDDSGigabombe, s.gigabomben, 296);
-    symbolRow(p, a.lpDDSECM, s.ecm, 248);
-    symbolRow(p, a.lpDDSLenkrakete, s.lenkraketen, 200);
-    symbolRow(p, a.lpDDSBeschleuniger, s.beschleuniger, 344);
-    bar(p, a.lpDDSEnergie, s.schild, 392);
-    if (s.kanone >= 1 && s.kanone <= 4) bar(p, a.lpDDSKanone[s.kanone - 1], s.energie, 520);
+    const auto& b = a.bitmap;
+    p.blit(382, 300, b[lpDDSFadenV], {0, 0, 4, 64}, false);
+    p.blit(382, 404, b[lpDDSFadenV], {0, 0, 4, 64}, false);
+    p.blit(300, 382, b[lpDDSFadenH], {0, 0, 64, 4}, false);
+    p.blit(404, 382, b[lpDDSFadenH], {0, 0, 64, 4}, false);
+    p.blit(782, 104, b[s.backsight == 1 ? lpDDSVorne : lpDDSHinten], {0, 0, 224, 32}, false);
+    p.blit(782, 152, b[p.lightEnabled(1) ? lpDDSAn : lpDDSAus], {0, 0, 224, 32}, false);
+    symbolRow(p, b[lpDDSGigabombe], s.gigabomben, 296);
+    symbolRow(p, b[lpDDSECM], s.ecm, 248);
+    symbolRow(p, b[lpDDSLenkrakete], s.lenkraketen, 200);
+    symbolRow(p, b[lpDDSBeschleuniger], s.beschleuniger, 344);
+    bar(p, b[lpDDSEnergie], s.schild, 392);
+    if (s.kanone >= 1 && s.kanone <= 4) bar(p, b[lpDDSLaser + s.kanone - 1], s.energie, 520);
 }
 
 void readings(TextLayer& t, const GameState& s) {
@@ -114,26 +115,23 @@ void readings(TextLayer& t, const GameState& s) {
     if (s.passagiertyp < 10) {
         t.Text(kSpalte, 696, kPassagierWort[s.passagiertyp]);
         t.Text(kSpalte, 712, GameText("Ziel :~"));
-        t.Text(kSpalte, 728, s.stern.at(s.passagierziel).name);
+        t.Text(kSpalte, 728, s.sternAt(s.passagierziel).name);
     } else {
         t.Text(kSpalte, 696, GameText("- keine -~"));
     }
 }
 
-void messages(TextLayer& t, GameState& s) {
-    if (s.sightchg > 0) {
-        s.sightchg -= 1;
+void messages(TextLayer& t, const GameState& s) {
+    if (s.picture.sichtMeldung) {
         t.Text(272, 160, GameText("Sicht :~"));
         t.Var(496, 160, static_cast<std::uint32_t>(s.SIGHT));
     }
-    if (s.beutezaehler > 0) {
-        s.beutezaehler -= 1;
+    if (s.picture.beuteMeldung) {
         t.Text(100, 176, GameText("  Feindliches Raumschiff vernichtet~"));
         t.Text(100, 192, GameText("             Beute :               ~"));
         t.Var(442, 192, static_cast<std::uint32_t>(s.beute));
     }
-    if (s.bergbaumeldungz > 0) {
-        s.bergbaumeldungz -= 1;
+    if (s.picture.bergbauMeldung) {
         switch (s.bergbaumeldung) {
             case 1:
                 t.Text(100, 176, GameText("  Asteroidenbeschleuniger platziert~"));
@@ -150,7 +148,7 @@ void messages(TextLayer& t, GameState& s) {
 }  // namespace
 
 void drawPanel(Platform& p, const Assets& assets) {
-    p.blit(768, 0, assets.lpVordergrund, {0, 0, 256, 768}, false);
+    p.blit(768, 0, assets.bitmap[lpVordergrund], {0, 0, 256, 768}, false);
 }
 
 const GameText& reputationWord(int ranking) {
@@ -168,9 +166,25 @@ const GameText* solBodyName(int p, int m) {
     return &names[p][m];
 }
 
-void drawCockpit(Platform& p, const Assets& assets, GameState& s) {
+void drawCockpit(Platform& p, const Assets& assets, const GameState& s) {
     instruments(p, assets, s);
     TextLayer text(p, assets.zeichensatz);
     readings(text, s);
     messages(text, s);
+}
+
+void drawClosingMessages(Platform& p, const Assets& assets, const GameState& s) {
+    TextLayer text(p, assets.zeichensatz);
+    if (s.picture.gameOverMeldung) {
+        text.Text(100, 176, GameText("         G A M E   O V E R         ~"));
+        text.Text(100, 192, GameText("     Neues Spiel startet jetzt!    ~"));
+    }
+    if (s.ausserhalb) {
+        text.Text(60, 20, GameText("Du bist ausserhalb des Asteroidenfeldes.~"));
+        text.Text(60, 36, GameText("Hier gibt es nichts interessantes mehr. ~"));
+        text.Text(60, 52, GameText("     Fliege besser wieder zurueck!      ~"));
+    }
+    if (s.hintFrames > 0) {
+        text.Text(32, 700, GameText("F8 : Spiel beenden und Spielanleitung lesen~"));
+    }
 }

@@ -10,8 +10,12 @@ void drawPanel(platform::Platform& p, const Assets& assets);
 // The flight view's instruments, drawn over the 3D picture: the panel, the
 // crosshair, the view and headlight plates, the rows of items carried, the
 // shield and gun energy bars, the panel's readings and the event messages
-// (whose counters run down here, one per frame).
-void drawCockpit(platform::Platform& p, const Assets& assets, GameState& s);
+// the frame shows.
+void drawCockpit(platform::Platform& p, const Assets& assets, const GameState& s);
+
+// The messages that close the flight picture: game over, outside the field,
+// and the start hint.
+void drawClosingMessages(platform::Platform& p, const Assets& assets, const GameState& s);
 
 // The word under "Ruf beim Gegner" for a ranking.
 const GameText& reputationWord(int ranking);

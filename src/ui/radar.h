@@ -8,6 +8,6 @@
 // The radar in the top-left corner: its background with black transparent,
 // then, from 10000 units behind the ship along its nose, small spheres for
 // the gates (blue), stations (white), ships (yellow peaceful, red hostile)
-// and the ship itself. It also turns the ship a second time this frame.
-void Radar(platform::Platform& p, const Assets& assets, const Meshes& meshes, GameState& s,
+// and the ship itself.
+void Radar(platform::Platform& p, const Assets& assets, const Meshes& meshes, const GameState& s,
            const char*& ErrStr);

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "platform/platform.h"
-#include "ui/game_text.h"
+#include "world/game_text.h"
 
 // Text on the back buffer, one 16 x 16 cell of the font bitmap per
 // character: codes 32..63 in the font's first row, 64..95 in the second,

@@ -2,21 +2,38 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <optional>
 #include <vector>
 
-#include "flight/asteroid.h"
-#include "flight/enemy_ship.h"
-#include "flight/gate.h"
-#include "platform/clock.h"
 #include "platform/d3d_vector.h"
-#include "stations/station.h"
+#include "world/asteroid.h"
+#include "world/enemy_ship.h"
+#include "world/gate.h"
 #include "world/random.h"
+#include "world/services.h"
+#include "world/station.h"
 #include "world/stern.h"
 
 constexpr std::uint16_t kKeinePassagiere = 999;
 constexpr int kAsteroidAnzahl = 5000;
+
+// What the simulation decided a frame shows, for the drawing, which reads the
+// state and changes nothing. The scene is seen from where the ship was when
+// the frame's first turn was done; the flicker and the messages are chosen
+// (and their counters counted) where the picture used to be drawn.
+struct Picture {
+    D3DVECTOR eye;                 // the flight camera: the ship's place,
+    D3DVECTOR forward{1, 0, 0};    //   its nose and its up axis
+    D3DVECTOR up{0, 1, 0};
+    bool grauerHimmel = false;     // a flash: the sky in plain grey
+    std::int32_t torTextur = 0;    // the gates' look, 0..4 for Tor1 .. Tor5
+    std::int32_t dummyTextur = 0;  // the decoy's look, the same way
+    bool sichtMeldung = false;     // the cockpit's messages shown this frame
+    bool beuteMeldung = false;
+    bool bergbauMeldung = false;
+    bool gameOverMeldung = false;
+    float sprungSicht = 1.0f;      // the jump animation's field of view
+};
 
 // Everything the game knows about the player, the universe and the current
 // location, in one record so that a test can make a fresh one, step it and
@@ -135,22 +152,19 @@ struct GameState {
     BackgroundBody mond1{{}, {0.0f, 1.5707964f + 0.7853982f, 0.0f}};
     std::int32_t blitz = 0;  // a flash: the next frame's sky is plain grey
 
-    // --- what the game draws on: the shared generator and the clock that
-    // seeds it on arrival
+    // --- the shared generator: unseeded for the universe, seeded by the
+    // location and then by the clock on every arrival
     Random rng;
-    MillisecondClock timeGetTime = systemMilliseconds;
 
-    // What the game logic asks of the shell: sound effects and the lights.
-    // Left empty, nothing happens (tests and tools without a display).
-    struct Hooks {
-        std::function<void(int)> sound;         // effect 1..9
-        std::function<void()> setMainLight;     // on every location build
-        std::function<void()> setSpotlight;     // the headlight follows the ship
-        std::function<void()> reloadSunMesh;    // on entering the star gate
-    } hooks;
+    Picture picture;
 
-    const Stern& aktuellerStern() const { return stern.at(sternenpos); }
-    Stern& aktuellerStern() { return stern.at(sternenpos); }
+    // The current system, and any system by index; an index outside the
+    // universe reads as an empty system instead of ending the game.
+    const Stern& aktuellerStern() const { return sternAt(sternenpos); }
+    const Stern& sternAt(int index) const {
+        static const Stern kNone;
+        return index >= 0 && index < static_cast<int>(stern.size()) ? stern[static_cast<std::size_t>(index)] : kNone;
+    }
 };
 
 // The ship's strength as the enemy sees it: chargers, storage and 4 x gun.
@@ -158,10 +172,5 @@ inline int computeRanking(const GameState& s) {
     return s.energielader + s.energiespeicher + s.schildlader + s.schildspeicher + 4 * s.kanone;
 }
 
-// Plays a sound effect through the shell, if there is one.
-inline void Sound(const GameState& s, int n) {
-    if (s.hooks.sound) s.hooks.sound(n);
-}
-
 // Resets the game to a new game at Earth and builds Earth's location.
-void Start_newGame(GameState& s);
+void Start_newGame(GameState& s, Services& services);

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "ui/game_text.h"
+#include "world/game_text.h"
 #include "world/game_state.h"
 
 constexpr int kWarenAnzahl = 16;

@@ -1,14 +1,14 @@
 #include "world/location_generation.h"
 
+#include <limits>
 #include <numbers>
+#include <span>
 
-#include "flight/collision.h"
-#include "stations/market.h"
+#include "world/collision.h"
 #include "world/goods.h"
+#include "world/market.h"
 
 namespace {
-
-
 
 bool zufallstreffer(Random& rng, int modulus, int unter) { return rng.rand() % modulus < unter; }
 
@@ -21,93 +21,75 @@ void addTraffic(GameState& s) {
     }
 }
 
-// Each station keeps its own ships: a shuttle and guards.
+// Each station keeps its own ships, by slot: shuttles (12) and guards (7).
 void addStationShips(GameState& s) {
+    struct Schiffe { int anzahl; int typ[5]; };
+    constexpr Schiffe kStationsSchiffe[kStationSlots] = {
+        {2, {12, 7}}, {1, {7}}, {2, {12, 7}}, {5, {7, 7, 7, 7, 7}},
+    };
     for (int slot = 0; slot < kStationSlots; ++slot) {
         if (!s.station[slot]) continue;
-        switch (slot) {
-            case kHandelsstation:
-            case kVerkehrsstation:
-                addShip(s, 12);
-                addShip(s, 7);
-                break;
-            case kWerftstation:
-                addShip(s, 7);
-                break;
-            case kKampfstation:
-                for (int i = 0; i < 5; ++i) addShip(s, 7);
-                break;
+        const Schiffe& schiffe = kStationsSchiffe[slot];
+        for (int i = 0; i < schiffe.anzahl; ++i) addShip(s, schiffe.typ[i]);
+    }
+}
+
+constexpr int kImmer = std::numeric_limits<int>::min();  // a row for every ranking
+
+// One row of a pirate group: when the ship's ranking is above `ranking`
+// (kImmer: always) and a draw of rand() % modulus comes out 0, the row's ships
+// come, and one more when weapons are aboard. The ranking is tested first,
+// so a row the ship is too weak for draws nothing.
+struct Verstaerkung {
+    int ranking;
+    int modulus;
+    int typ[3];
+    int mitWaffen;  // 0: none
+};
+
+void addGroup(GameState& s, int leader, std::span<const Verstaerkung> rows, int r, bool waffen) {
+    addShip(s, leader);
+    for (const Verstaerkung& row : rows) {
+        if (!(r > row.ranking && zufallstreffer(s.rng, row.modulus, 1))) continue;
+        for (int typ : row.typ) {
+            if (typ != 0) addShip(s, typ);
         }
+        if (waffen && row.mitWaffen != 0) addShip(s, row.mitWaffen);
     }
 }
 
-// The pirates of a location without trade, shipyard or traffic station. More
-// and stronger ones come the stronger the ship is; weapons aboard draw more.
-void addPirates(GameState& s, int r, int danger, bool waffen) {
-    Random& rng = s.rng;
-    if (!(rng.rand() % 30 < danger)) return;
-    addShip(s, 8);
-    if (zufallstreffer(rng, 3, 1)) {
-        addShip(s, 4);
-        if (waffen) addShip(s, 4);
-    }
-    if (zufallstreffer(rng, 4, 1)) {
-        addShip(s, 8);
-        if (waffen) addShip(s, 6);
-    }
-    if (r > 8 && zufallstreffer(rng, 2, 1)) {
-        addShip(s, 8);
-        if (waffen) addShip(s, 4);
-    }
-    if (r > 11 && zufallstreffer(rng, 2, 1)) {
-        addShip(s, 4);
-        if (waffen) addShip(s, 6);
-    }
-    if (r > 14 && zufallstreffer(rng, 2, 1)) addShip(s, 4);
-    if (r > 17 && zufallstreffer(rng, 2, 1)) addShip(s, 4);
-    for (int schwelle : {20, 23, 26}) {
-        if (r > schwelle && zufallstreffer(rng, 2, 1)) addShip(s, 6);
-    }
-    if (r > 29 && zufallstreffer(rng, 2, 1)) {
-        addShip(s, 9);
-        addShip(s, 10);
-        addShip(s, 10);
-    }
-    if (zufallstreffer(rng, 30, 1)) {
-        addShip(s, 9);
-        addShip(s, 10);
-        addShip(s, 10);
-    }
-}
+// The pirates of a location without trade, shipyard or traffic station, led
+// by a type 8: more and stronger ones the stronger the ship is; weapons
+// aboard draw more.
+constexpr Verstaerkung kPiraten[] = {
+    {kImmer, 3, {4}, 4},
+    {kImmer, 4, {8}, 6},
+    {8, 2, {8}, 4},
+    {11, 2, {4}, 6},
+    {14, 2, {4}, 0},
+    {17, 2, {4}, 0},
+    {20, 2, {6}, 0},
+    {23, 2, {6}, 0},
+    {26, 2, {6}, 0},
+    {29, 2, {9, 10, 10}, 0},
+    {kImmer, 30, {9, 10, 10}, 0},
+};
 
-// The squadron that waits for a ship with an accepted mission, wherever it goes.
-void addMissionGroup(GameState& s, int r) {
-    Random& rng = s.rng;
-    addShip(s, 8);
-    if (zufallstreffer(rng, 3, 1)) {
-        addShip(s, 4);
-        addShip(s, 8);
-    }
-    if (zufallstreffer(rng, 4, 1)) addShip(s, 8);
-    if (r > 8 && zufallstreffer(rng, 2, 1)) {
-        addShip(s, 8);
-        addShip(s, 8);
-    }
-    if (r > 11 && zufallstreffer(rng, 2, 1)) addShip(s, 4);
-    for (int schwelle : {14, 17, 20, 23, 26}) {
-        if (r > schwelle && zufallstreffer(rng, 2, 1)) addShip(s, 6);
-    }
-    if (r > 29 && zufallstreffer(rng, 2, 1)) {
-        addShip(s, 9);
-        addShip(s, 10);
-        addShip(s, 10);
-    }
-    if (zufallstreffer(rng, 10, 1)) {
-        addShip(s, 9);
-        addShip(s, 10);
-        addShip(s, 10);
-    }
-}
+// The squadron that waits for a ship with an accepted mission, wherever it
+// goes, also led by a type 8.
+constexpr Verstaerkung kMissionsgruppe[] = {
+    {kImmer, 3, {4, 8}, 0},
+    {kImmer, 4, {8}, 0},
+    {8, 2, {8, 8}, 0},
+    {11, 2, {4}, 0},
+    {14, 2, {6}, 0},
+    {17, 2, {6}, 0},
+    {20, 2, {6}, 0},
+    {23, 2, {6}, 0},
+    {26, 2, {6}, 0},
+    {29, 2, {9, 10, 10}, 0},
+    {kImmer, 10, {9, 10, 10}, 0},
+};
 
 void createStations(GameState& s) {
     const Stern& stern = s.aktuellerStern();
@@ -172,8 +154,8 @@ void addShip(GameState& s, int typ) {
     }
 }
 
-void Create_newCube(GameState& s) {
-    if (s.hooks.setMainLight) s.hooks.setMainLight();
+void Create_newCube(GameState& s, Services& services) {
+    services.setMainLight();
     s.sonnentor.reset();
     s.aussentor.reset();
     s.planetentor.reset();
@@ -195,7 +177,7 @@ void Create_newCube(GameState& s) {
     s.raketenwarnz = 2;
 
     // Traffic, pirates, prices and offers: different on every arrival.
-    s.rng.srand(s.timeGetTime ? s.timeGetTime() : systemMilliseconds());
+    s.rng.srand(services.timeGetTime());
     const int r = computeRanking(s);
     int danger = 8 - regierung(s.aktuellerStern());
     if (s.passagiertyp != kKeinePassagiere) danger += s.passagiertyp;
@@ -212,8 +194,10 @@ void Create_newCube(GameState& s) {
 
     const bool geschuetzt = s.station[kHandelsstation] || s.station[kWerftstation] ||
                             s.station[kVerkehrsstation];
-    if (!geschuetzt) addPirates(s, r, danger, waffen);
-    if (s.aufgabePlanet != 0 && s.aufgabeMond != 0) addMissionGroup(s, r);
+    if (!geschuetzt && s.rng.rand() % 30 < danger) addGroup(s, 8, kPiraten, r, waffen);
+    if (s.aufgabePlanet != 0 && s.aufgabeMond != 0) {
+        addGroup(s, 8, kMissionsgruppe, r, false);
+    }
 
     setMarketPrices(s);
     drawPassengerOffer(s);

@@ -11,7 +11,7 @@ inline unsigned locationSeed(int sternenpos, int planetenpos, int mondpos) {
 // the scenery from the location's seed, so it is the same on every visit,
 // then traffic, pirates, prices and offers from the clock, so they differ on
 // every arrival. The caller sets the ship's pose.
-void Create_newCube(GameState& s);
+void Create_newCube(GameState& s, Services& services);
 
 // Puts a ship of the type in the lowest free slot; with all 50 slots taken
 // nothing is created and nothing is drawn.

@@ -2,14 +2,14 @@
 #include "world/goods.h"
 #include "world/location_generation.h"
 
-void Start_newGame(GameState& s) {
+void Start_newGame(GameState& s, Services& services) {
     s.planetenpos = 2;
     s.sternenpos = 0;
     s.mondpos = 0;
 
     // Before the rest is reset: the cargo and passengers of the game that
     // just ended still take part in choosing Earth's pirates.
-    Create_newCube(s);
+    Create_newCube(s, services);
 
     s.kampf = 0;
     for (int ware = 0; ware < kWarenAnzahl; ++ware) ladung(s, ware) = 0;

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "platform/d3d_vector.h"
-#include "ui/game_text.h"
+#include "world/game_text.h"
 #include "world/stern.h"
 
 // The fixed catalogue of the 545 star systems and the texts it refers to.

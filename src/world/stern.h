@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "platform/d3d_vector.h"
-#include "ui/game_text.h"
+#include "world/game_text.h"
 
 constexpr int kSternAnzahl = 545;
 constexpr int kSol = 0;

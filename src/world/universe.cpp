@@ -118,10 +118,10 @@ void buildUniverse(GameState& s) {
     fixUpSol(s.stern[kSol], s.rng);
 }
 
-void createWorld(GameState& s) {
+void createWorld(GameState& s, Services& services) {
     s.asteroid.clear();
     s.asteroid.reserve(kAsteroidAnzahl);
     for (int i = 0; i < kAsteroidAnzahl; ++i) s.asteroid.emplace_back(s.rng);
     buildUniverse(s);
-    Start_newGame(s);
+    Start_newGame(s, services);
 }

@@ -14,4 +14,4 @@ void buildUniverse(GameState& s);
 
 // The world part of start-up, in order: the 5000 asteroid records (13 draws
 // each), the universe, then a new game at Earth.
-void createWorld(GameState& s);
+void createWorld(GameState& s, Services& services);

@@ -44,13 +44,12 @@ TEST(InputScript, RecordedSessionReplaysTheSame) {
     TempWorkDir dir;
     dir.writeMinimalGameData();
 
-    auto play = [](App& app, HeadlessPlatform& p, const std::function<void(int)>& input) {
+    auto play = [](App& app, HeadlessPlatform&, const std::function<void(int)>& input) {
         EXPECT_TRUE(Init(app));
         for (int frame = 0; frame < 40; ++frame) {
             input(frame);
-            Message m;
-            while (p.peekMessage(m)) WindowProc(app, m);
-            render_frame(app);
+            while (mainLoopPass(app) == Pass::Message) {
+            }
         }
     };
 

@@ -54,9 +54,9 @@ TEST(OffscreenFrame, EarthWithTheRealDataSet) {
     ASSERT_TRUE(Init(app)) << (app.ErrStr ? app.ErrStr : "");
     render_frame(app);
     const platform::Image shot = p->readBackBuffer();
-    const platform::Image& panel = *p->surface(app.assets.lpVordergrund);
-    const platform::Image& cross = *p->surface(app.assets.lpDDSFadenV);
-    const platform::Image& radar = *p->surface(app.assets.lpDDSRadarBack);
+    const platform::Image& panel = *p->surface(app.assets.bitmap[lpVordergrund]);
+    const platform::Image& cross = *p->surface(app.assets.bitmap[lpDDSFadenV]);
+    const platform::Image& radar = *p->surface(app.assets.bitmap[lpDDSRadarBack]);
 
     // The panel's left edge, where no text or symbol goes.
     for (int y : {4, 200, 400, 760}) EXPECT_EQ(shot.at(769, y), panel.at(1, y)) << y;

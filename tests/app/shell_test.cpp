@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/app.h"
+#include "app/controls.h"
 #include "app/frame.h"
 #include "platform/headless/headless_platform.h"
 #include "support/temp_dir.h"
@@ -63,8 +64,8 @@ TEST(Shell, OnlyTheTestedMeshesAreNeededToStart) {
         HeadlessPlatform p;
         App app(p);
         EXPECT_TRUE(Init(app));
-        EXPECT_FALSE(app.meshes.lpXFileRakete->loaded());
-        EXPECT_TRUE(app.meshes.lpXFileRaumschiff[0]->loaded());
+        EXPECT_FALSE(app.meshes[lpXFileRakete]->loaded());
+        EXPECT_TRUE(app.meshes[lpXFileRaumschiff1]->loaded());
     }
     for (const char* tested : {"Raumschiff1.X", "Tor.x"}) {
         std::filesystem::remove(dir.path() / tested);
@@ -81,15 +82,15 @@ TEST(Shell, TheSunMeshReloadKeepsTheOldOneOnFailure) {
     HeadlessPlatform p;
     App app(p);
     ASSERT_TRUE(Init(app));
-    CD3DFile* before = app.meshes.lpXFileSonne.get();
+    CD3DFile* before = app.meshes[lpXFileSonne];
     reloadSunMesh(p, app.meshes, app.ErrStr);
-    EXPECT_NE(app.meshes.lpXFileSonne.get(), before);
+    EXPECT_NE(app.meshes[lpXFileSonne], before);
     EXPECT_EQ(app.ErrStr, nullptr);
 
-    before = app.meshes.lpXFileSonne.get();
+    before = app.meshes[lpXFileSonne];
     std::filesystem::remove(dir.path() / "Kugel_newHell.x");
     reloadSunMesh(p, app.meshes, app.ErrStr);
-    EXPECT_EQ(app.meshes.lpXFileSonne.get(), before);
+    EXPECT_EQ(app.meshes[lpXFileSonne], before);
     EXPECT_TRUE(before->loaded());
     ASSERT_NE(app.ErrStr, nullptr);
     EXPECT_STREQ(app.ErrStr, "Error Loading Direct3D X File");

@@ -1,19 +1,18 @@
 #include <gtest/gtest.h>
 
 #include "flight/scene.h"
-#include "platform/headless/headless_platform.h"
 #include "support/test_world.h"
 
 TEST(Scene, VisibleIsStrictlyInsideTheSightCube) {
     GameState s = freshWorld();
-    s.x = 100.0f;
+    s.picture.eye.x = 100.0f;
     s.SIGHT = 10000.0f;
     EXPECT_TRUE(Visible(s, {10099.0f, 0, 0}));
     EXPECT_FALSE(Visible(s, {10100.0f, 0, 0}));
     EXPECT_FALSE(Visible(s, {0, -10000.0f, 0}));
 
     // Outside the field the view is measured from its edge.
-    s.x = 50000.0f;
+    s.picture.eye.x = 50000.0f;
     s.ausserhalb = true;
     EXPECT_TRUE(Visible(s, {30000.0f, 0, 0}));
     EXPECT_FALSE(Visible(s, {43000.0f, 0, 0}));
@@ -25,21 +24,4 @@ TEST(Scene, SunShrinksOutward) {
     EXPECT_EQ(sunScale(w.stern[kSol], 8), 400.0f);
     EXPECT_EQ(sunScale(w.stern[266], 0), 83.0f * 24 + 400);  // the division truncates first
     EXPECT_EQ(sunScale(w.stern[3], 1), 666.0f * 2 + 400);
-}
-
-TEST(Scene, EveryFrameMakesEightDrawsAndClearsTheFlash) {
-    GameState s = freshWorld();
-    platform::HeadlessPlatform p;
-    Assets assets;
-    assets.lpGrauTexture = 7;
-    assets.lpCubeTexture = 8;
-    Meshes meshes;  // no meshes: nothing is drawn, but the order still runs
-    for (bool flash : {false, true}) {
-        s.blitz = flash;
-        const auto draws = s.rng.draws();
-        drawScene(p, assets, meshes, s);
-        EXPECT_EQ(s.rng.draws() - draws, 8u);
-        EXPECT_EQ(s.blitz, 0);
-        EXPECT_TRUE(p.draws.empty());
-    }
 }

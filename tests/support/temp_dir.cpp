@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "assetgen/bmp_writer.h"
+#include "platform/asset_manifest.h"
 
 TempWorkDir::TempWorkDir() : previous_(std::filesystem::current_path()) {
     std::string pattern = (std::filesystem::temp_directory_path() / "sternfahrt-XXXXXX").string();
@@ -32,12 +33,7 @@ void TempWorkDir::writeMinimalGameData() {
     constexpr const char* kTriangle =
         "xof 0303txt 0032\n"
         "Mesh Dreieck {\n 3;\n 0.0;0.0;0.0;,\n 0.0;1.0;0.0;,\n 1.0;0.0;0.0;;\n 1;\n 3;0,1,2;;\n}\n";
-    const char* meshes[] = {
-        "Raumschiff1.X", "Raumschiff2.X", "Raumschiff3.X", "Raumschiff4.X", "Raumschiff5.X",
-        "Raumschiff6.X", "Raumschiff7.X", "Raumschiff8.X", "Raumschiff9.X", "Raumschiff10.X",
-        "Raumschiff11.X", "Raumschiff12.X", "Rakete.X", "Explosion.X", "asteroid_new.x",
-        "Station1.x", "Station2.x", "Station3.x", "Station4.x", "Kugel_new.x",
-        "Kugel_newHell.x", "sonne.X", "Tor.x",
-    };
-    for (const char* name : meshes) std::ofstream(path_ / name) << kTriangle;
+    for (const AssetFile& f : kAssetFiles) {
+        if (f.kind == AssetKind::Mesh) std::ofstream(path_ / f.name) << kTriangle;
+    }
 }

@@ -26,7 +26,8 @@ TEST(GameState, NewGameAfterAGameOverInCombat) {
     s.aufgabePlanet = 3;
     s.aufgabeMond = 1;
 
-    Start_newGame(s);
+    QuietServices quiet(1000);
+    Start_newGame(s, quiet);
 
     EXPECT_EQ(s.sternenpos, 0);
     EXPECT_EQ(s.planetenpos, 2);
@@ -61,7 +62,8 @@ TEST(GameState, NewGameKeepsOnlyAForwardSpeedOfTwoOrMore) {
     const std::pair<float, float> cases[] = {{5.0f, 5.0f}, {2.0f, 2.0f}, {1.5f, 0.0f}, {-30.0f, 0.0f}};
     for (const auto& [before, after] : cases) {
         s.speed = before;
-        Start_newGame(s);
+        QuietServices quiet;
+        Start_newGame(s, quiet);
         EXPECT_EQ(s.speed, after) << "speed " << before;
     }
 }

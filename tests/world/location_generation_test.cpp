@@ -3,7 +3,7 @@
 #include <set>
 #include <vector>
 
-#include "flight/collision.h"
+#include "world/collision.h"
 #include "support/test_world.h"
 #include "world/goods.h"
 #include "world/location_generation.h"

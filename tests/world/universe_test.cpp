@@ -3,7 +3,7 @@
 #include <map>
 #include <string>
 
-#include "flight/asteroid.h"
+#include "world/asteroid.h"
 #include "support/test_world.h"
 #include "world/star_catalogue.h"
 #include "world/universe.h"
@@ -174,8 +174,8 @@ TEST(Universe, SolIsTheRealSolarSystemAndAldebaranADespotism) {
 TEST(Universe, BuiltFromTheUnseededGeneratorAfterTheAsteroids) {
     // Only the 65 000 draws of the asteroid records come before the build.
     GameState a, same;
-    a.timeGetTime = fixedClock(5);
-    createWorld(a);
+    QuietServices quiet(5);
+    createWorld(a, quiet);
     for (int i = 0; i < 65000; ++i) same.rng.rand();
     buildUniverse(same);
     for (int i = 0; i < kSternAnzahl; ++i) {

@@ -104,8 +104,8 @@ int main(int argc, char** argv) {
     if (command == "universe") {
         if (argc != 2) return fail("'universe' takes no options");
         GameState state;
-        state.timeGetTime = fixedClock(0);
-        createWorld(state);
+        QuietServices services(0);
+        createWorld(state, services);
         JsonWriter json;
         writeUniverse(json, state);
         print(json);
@@ -117,8 +117,8 @@ int main(int argc, char** argv) {
         if (auto error = parseLocation(argc, argv, req)) return fail(*error);
 
         GameState state;
-        state.timeGetTime = fixedClock(req.clock);
-        createWorld(state);
+        QuietServices services(req.clock);
+        createWorld(state, services);
         if (state.stern[req.system].planet(req.planet, req.body) == 0) {
             return fail("system " + std::to_string(req.system) + " has no body " +
                         std::to_string(req.planet) + "/" + std::to_string(req.body));
@@ -133,7 +133,7 @@ int main(int argc, char** argv) {
         state.aufgabePlanet = req.missionPlanet;
         state.aufgabeMond = req.missionBody;
         for (int ware = 0; ware < kWarenAnzahl; ++ware) ladung(state, ware) = req.cargo[ware];
-        Create_newCube(state);
+        Create_newCube(state, services);
 
         JsonWriter json;
         writeLocation(json, state, req.clock);

@@ -183,7 +183,7 @@ void writeLocation(JsonWriter& json, const GameState& s, std::uint32_t clock) {
         if (!station) continue;
         json.beginObject();
         json.key("typ"); json.value(station->typ);
-        json.key("kind"); json.value(plain(kStationTitel[station->typ]));
+        json.key("kind"); json.value(plain(kStationTitel[station->typ & 3]));
         vector(json, "pos", station->pos);
         vector(json, "ang", station->ang);
         json.key("scale"); json.value(station->scale);
@@ -219,7 +219,7 @@ void writeLocation(JsonWriter& json, const GameState& s, std::uint32_t clock) {
 
     json.key("passagiere"); json.value(unsigned{s.passagiere});
     json.key("pziel"); json.value(unsigned{s.pziel});
-    json.key("pzielName"); json.value(plain(s.stern.at(s.pziel).name));
+    json.key("pzielName"); json.value(plain(s.sternAt(s.pziel).name));
     json.key("aufgabeP"); json.value(s.aufgabeP);
     json.key("aufgabeM"); json.value(s.aufgabeM);
 

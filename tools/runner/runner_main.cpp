@@ -153,20 +153,14 @@ int main(int argc, char** argv) {
         trace.open(o.trace);
         if (!trace) return fail("cannot write " + o.trace);
     }
-    bool running = true;
-    for (std::int64_t frame = 0; frame < o.frames && running; ++frame) {
+    for (std::int64_t frame = 0; frame < o.frames; ++frame) {
         player.beforeFrame(frame);
         if (headless) headless->tracing = o.records.count(frame) > 0;
-        platform::Message message;
-        while (running && p->peekMessage(message)) {
-            if (message.type == platform::Message::Quit) {
-                running = false;
-            } else {
-                WindowProc(app, message);
-            }
-        }
-        if (!running) break;
-        if (!app.paused) render_frame(app);
+        Pass pass;
+        do {
+            pass = mainLoopPass(app);
+        } while (pass == Pass::Message);
+        if (pass == Pass::Quit) break;
         auto [first, last] = o.shots.equal_range(frame);
         for (auto it = first; it != last; ++it) {
             if (!writePng(it->second, p->readBackBuffer())) {

@@ -1,4 +1,4 @@
-#include "flight/gate.h"
+#include "world/gate.h"
 
 #include <numbers>
 

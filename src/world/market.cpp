@@ -1,4 +1,4 @@
-#include "stations/market.h"
+#include "world/market.h"
 
 #include <array>
 

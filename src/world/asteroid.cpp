@@ -1,4 +1,4 @@
-#include "flight/asteroid.h"
+#include "world/asteroid.h"
 
 Asteroid::Asteroid(Random& rng) {
     pos = fieldPosition(rng);

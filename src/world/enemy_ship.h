@@ -4,9 +4,9 @@
 
 #include "platform/d3d_vector.h"
 #include "world/random.h"
+#include "world/ship_types.h"
 
 constexpr int kRaumschiffSlots = 50;
-constexpr int kSchiffstypen = 12;
 
 // Another ship of the location: passing traffic, a station's ship or a pirate.
 struct EnemyShip {
@@ -22,23 +22,7 @@ struct EnemyShip {
     std::int32_t typ = 0;   // 1..12 intact; 20..100 destroyed and exploding
     bool attacking = false;
 
-    // A ship of type 1..12 at a random place: six draws.
+    // A ship of type 1..12 at a random place, with its type's values: six
+    // draws.
     EnemyShip(int typ, Random& rng);
 };
-
-// What a ship type starts with.
-struct ShipTypeValues {
-    std::int32_t hitPoints;
-    float scale;
-    float speed;
-    float turnRate;
-    std::int32_t fireInterval;
-    bool attacking;
-    D3DVECTOR target;
-};
-
-// Values of ship type 1..12.
-const ShipTypeValues& shipType(int typ);
-
-// Pirates attack on sight.
-bool isPirateType(int typ);

@@ -3,7 +3,7 @@
 #include <array>
 #include <cmath>
 
-#include "stations/market.h"
+#include "world/market.h"
 #include "support/test_world.h"
 #include "world/goods.h"
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "platform/d3d_vector.h"
-#include "ui/game_text.h"
+#include "world/game_text.h"
 
 // The four station kinds; a station's kind is also its slot.
 enum StationTyp : std::int32_t {
