@@ -137,16 +137,16 @@ TEST(Pins, LocationBuilds) {
 
 TEST(Pins, OutThroughEveryPlanetToTheStarMapAndBack) {
     checkRun({"route.rec", "4711", 3100, "ab20325d30fbc35f",
-              {{2, "e133f1514a092a31", "2bf62a623162d98e", "4ec4103e8f8b8971", "8742693205999d0a"},
-               {100, "6fdec9b531d725ad", "d38aa358a3b54da8", "ee889d77a3bcdcbf", "7d083300278e1fb5"},
+              {{2, "d8dcb6325d4feb9f", "2bf62a623162d98e", "4ec4103e8f8b8971", "8742693205999d0a"},
+               {100, "e2046af9e241fe73", "d38aa358a3b54da8", "ee889d77a3bcdcbf", "7d083300278e1fb5"},
                {200, "7b63e02aaa477bfa", "14650fb0739d0383", "4191d5c305be31ee", "14650fb0739d0383"},
                {2792, "af2cb43c585be1cf", "14650fb0739d0383", "1a13b569a5343da2", "14650fb0739d0383"},
-               {3050, "04967c5eb35de31c", "8f590614bc2de9b7", "2ca2069efa7545ed", "4cb3da1f86b17cb0"}}});
+               {3050, "a8ce73e1a1cb03a2", "8f590614bc2de9b7", "2ca2069efa7545ed", "4cb3da1f86b17cb0"}}});
 }
 
 TEST(Pins, ToTheMoonAndBackwardsHome) {
     checkRun({"moon.rec", "99", 400, "41e3698a73ce1543",
-              {{230, "9b1e21f559e7435a", "f833f42d06f0f70a", "3f7acef627975322", "5db428348faa69c2"},
-               {335, "b31ab96ff79b5c03", "e864db94381c21d6", "7082d309e992ea76", "7d083300278e1fb5"},
-               {365, "83c51ffcbd5c17aa", "78d2fe113e365a21", "7082d309e992ea76", "7d083300278e1fb5"}}});
+              {{230, "e1b2518d595ff1c1", "f833f42d06f0f70a", "3f7acef627975322", "5db428348faa69c2"},
+               {335, "b47b50349df69955", "e864db94381c21d6", "7082d309e992ea76", "7d083300278e1fb5"},
+               {365, "75df1ac601a820f1", "78d2fe113e365a21", "7082d309e992ea76", "7d083300278e1fb5"}}});
 }

@@ -76,9 +76,8 @@ Mesh torus(int ringSegments = 24, int tubeSegments = 8) {
     constexpr double kRing = 0.8, kTube = 0.2;
     Mesh m;
     m.name = "Tor_Ring";
-    Material material = surface("Tor", 1.0, 1.0, 1.0, 0.5);
-    material.texture = "Tor1.bmp";
-    m.materials = {material};
+    // No texture of its own: the scene binds the gate's flickering look.
+    m.materials = {surface("Tor", 1.0, 1.0, 1.0, 0.5)};
     for (int i = 0; i <= ringSegments; ++i) {
         const double phi = 2 * kPi * i / ringSegments;
         for (int j = 0; j <= tubeSegments; ++j) {
