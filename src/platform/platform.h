@@ -196,6 +196,8 @@ public:
     virtual bool soundPlaying() const = 0;
 
     // --- desktop and time
+    // The millisecond clock, counting from the system's start (not the
+    // game's), so that arrivals seeded from it differ from start to start.
     virtual std::uint32_t milliseconds() = 0;
     // Gives the processor away for a moment; the paused main loop calls it
     // so that a paused game does not keep a core busy.

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <time.h>
+
 #include <chrono>
 #include <cmath>
 #include <cstdlib>
@@ -747,6 +749,18 @@ TEST_F(SdlPlatformTest, SoundPlaysToItsEnd) {
     p->playSound((file.string() + ".missing"));  // cuts off, plays nothing
     EXPECT_FALSE(p->soundPlaying());
     std::filesystem::remove(file);
+}
+
+// Arrivals are seeded from this clock: it counts from the system's start,
+// so two starts of the game do not read the same values at their first
+// arrival.
+TEST_F(SdlPlatformTest, ClockCountsFromTheSystemsStart) {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    const auto sinceBoot = static_cast<std::uint32_t>(now.tv_sec * 1000 + now.tv_nsec / 1000000);
+    const std::uint32_t ms = p->milliseconds();
+    EXPECT_LT(ms - sinceBoot, 100u);
+    EXPECT_GT(ms - SDL_GetTicks(), 1000u);  // the machine ran before this test did
 }
 
 TEST(DesktopTest, FileUrlsEncodeWhatIsNotPlain) {

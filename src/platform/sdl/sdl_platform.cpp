@@ -3,6 +3,7 @@
 #include <SDL.h>
 #include <epoxy/gl.h>
 
+#include "platform/clock.h"
 #include "platform/sdl/event_pump.h"
 #include "platform/sdl/gl_objects.h"
 #include "platform/sdl/sdl_desktop.h"
@@ -151,7 +152,7 @@ void SdlPlatform::playSound(const std::string& file) { audio_.play(file); }
 
 bool SdlPlatform::soundPlaying() const { return audio_.playing(); }
 
-std::uint32_t SdlPlatform::milliseconds() { return SDL_GetTicks(); }
+std::uint32_t SdlPlatform::milliseconds() { return systemMilliseconds(); }
 
 void SdlPlatform::messageBox(const char* caption, const char* text) {
     sdl::showMessage(window_, caption ? caption : "", text ? text : "");
