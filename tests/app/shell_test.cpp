@@ -178,6 +178,7 @@ TEST(Shell, ArrowsSteerOnlyOutsideTheOptionsMenuButReleaseAlwaysStops) {
 }
 
 TEST(Sound, OneVoiceAndTheWarningNeverInterrupts) {
+    GameDir dir;
     HeadlessPlatform p;
     playEffect(p, 2);
     EXPECT_EQ(p.sounds.back(), "Feindlaser.wav");
@@ -185,11 +186,23 @@ TEST(Sound, OneVoiceAndTheWarningNeverInterrupts) {
     EXPECT_EQ(p.sounds.size(), 1u);
     playEffect(p, 9);  // any other effect cuts in
     EXPECT_EQ(p.sounds.back(), "Explosion.wav");
-    p.finishSound();
-    playEffect(p, 3);
-    EXPECT_EQ(p.sounds.back(), "EnergyLow.wav");
     playEffect(p, 0);
     playEffect(p, 10);
+    EXPECT_EQ(p.sounds.size(), 2u);
+
+    // An effect plays for its length, a tenth of a second: six frames.
+    for (int frame = 0; frame < 6; ++frame) {
+        EXPECT_TRUE(p.soundPlaying()) << frame;
+        p.flip();
+    }
+    EXPECT_FALSE(p.soundPlaying());
+    playEffect(p, 3);
+    EXPECT_EQ(p.sounds.back(), "EnergyLow.wav");
+
+    // A file that is not there cuts off what plays and plays nothing.
+    std::filesystem::remove(dir.path() / "Klick.wav");
+    playEffect(p, 5);
+    EXPECT_FALSE(p.soundPlaying());
     EXPECT_EQ(p.sounds.size(), 3u);
 
     // Without a sound card the game is silent and goes on.

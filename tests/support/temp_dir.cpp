@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "assetgen/bmp_writer.h"
+#include "assetgen/wav_writer.h"
 #include "platform/asset_manifest.h"
 
 TempWorkDir::TempWorkDir() : previous_(std::filesystem::current_path()) {
@@ -35,5 +36,7 @@ void TempWorkDir::writeMinimalGameData() {
         "Mesh Dreieck {\n 3;\n 0.0;0.0;0.0;,\n 0.0;1.0;0.0;,\n 1.0;0.0;0.0;;\n 1;\n 3;0,1,2;;\n}\n";
     for (const AssetFile& f : kAssetFiles) {
         if (f.kind == AssetKind::Mesh) std::ofstream(path_ / f.name) << kTriangle;
+        // A tenth of a second of a quiet tone.
+        if (f.kind == AssetKind::Sound) writeWav((path_ / f.name).string(), std::vector<std::int16_t>(kWavRate / 10, 100));
     }
 }

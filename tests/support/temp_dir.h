@@ -20,8 +20,8 @@ public:
     void writeBitmap(const std::string& name, int width, int height, std::uint32_t color);
     void writeBitmap(const std::string& name, const platform::Image& image);
 
-    // The files start-up cannot do without: the font and the 23 meshes (each
-    // a single triangle).
+    // The font, every mesh (each a single triangle) and every sound effect
+    // (each a tenth of a second long).
     void writeMinimalGameData();
 
 private:

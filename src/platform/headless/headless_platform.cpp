@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include <SDL.h>
+
 namespace platform {
 
 namespace {
@@ -214,9 +216,22 @@ void HeadlessPlatform::drawMesh(MeshId mesh, int firstIndex, int indexCount, flo
 
 void HeadlessPlatform::playSound(const std::string& file) {
     if (!soundDevice) return;
+    playing_ = false;
+    auto length = soundTicks_.find(file);
+    if (length == soundTicks_.end()) {
+        SDL_AudioSpec spec{};
+        Uint8* data = nullptr;
+        Uint32 bytes = 0;
+        if (!SDL_LoadWAV(file.c_str(), &spec, &data, &bytes)) return;
+        SDL_FreeWAV(data);
+        const std::uint64_t frameBytes = std::max(1, SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels);
+        const std::uint64_t ms = spec.freq > 0 ? bytes / frameBytes * 1000 / static_cast<std::uint64_t>(spec.freq) : 0;
+        length = soundTicks_.emplace(file, ms * 3).first;
+    }
     if (tracing) trace.push_back("sound " + file);
     sounds.push_back(file);
     playing_ = true;
+    soundEnd_ = clockTicks_ + length->second;
 }
 
 void HeadlessPlatform::messageBox(const char* caption, const char* text) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -53,7 +54,7 @@ public:
     std::vector<Blit> blits;        // since the last flip
     std::vector<Draw> draws;        // since the last flip
     std::vector<std::vector<std::uint32_t>> meshIndices;  // each mesh's triangles, by id - 1
-    std::vector<std::string> sounds;  // every effect started
+    std::vector<std::string> sounds;  // every effect that started playing
     std::vector<std::string> messageBoxes;  // "caption: text"
     std::vector<std::string> documents;     // paths asked to open
     int flips = 0;
@@ -128,8 +129,11 @@ public:
                       const std::vector<std::uint32_t>& indices) override;
     void drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) override;
 
+    // Like the real voice: a new effect cuts off the one that plays; a file
+    // that is missing or no .wav plays nothing; an effect plays for its
+    // length on this platform's clock.
     void playSound(const std::string& file) override;
-    bool soundPlaying() const override { return playing_; }
+    bool soundPlaying() const override { return playing_ && clockTicks_ < soundEnd_; }
 
     // A tick is a third of a millisecond, so a frame is exactly 50 ticks.
     std::uint32_t milliseconds() override { return static_cast<std::uint32_t>(clockTicks_ / 3); }
@@ -146,6 +150,8 @@ private:
     int textures_ = 0;
     Image back_{kScreenWidth, kScreenHeight};
     bool playing_ = false;
+    std::uint64_t soundEnd_ = 0;
+    std::map<std::string, std::uint64_t> soundTicks_;  // length of each file read
     std::uint64_t clockTicks_ = 0;
     std::string lastState_;
 };
