@@ -10,8 +10,8 @@
 #include "platform/render_object.h"
 #include "stations/docking.h"
 #include "ui/cockpit.h"
+#include "ui/placeholder_screens.h"
 #include "ui/radar.h"
-#include "ui/text.h"
 
 namespace {
 
@@ -35,19 +35,18 @@ void drawFlight(App& app) {
     scene3D(p, app.assets.texture[lpGrauTexture], [&] { drawScene(p, app.assets, app.meshes, s); });
     drawCockpit(p, app.assets, s);
     drawClosingMessages(p, app.assets, s);
+    if (s.abspeichern) drawOptionsMenuPlaceholder(p, app.assets);
     Radar(p, app.assets, app.meshes, s, app.ErrStr);
 }
 
 void drawStarMap(App& app) {
     scene3D(app.platform, app.assets.texture[lpCubeTexture], [] {});
-    drawPanel(app.platform, app.assets);
+    drawStarMapPlaceholder(app.platform, app.assets);
 }
 
 void drawDocked(App& app) {
     scene3D(app.platform, app.assets.texture[lpGrauTexture], [] {});
-    drawPanel(app.platform, app.assets);
-    TextLayer(app.platform, app.assets.zeichensatz)
-        .Text(16, 700, GameText("Verlassen der Station: Shift/rechte Maustaste~"));
+    drawStationPlaceholder(app.platform, app.assets, app.game);
 }
 
 void drawJump(App& app) {

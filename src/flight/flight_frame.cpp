@@ -1,6 +1,7 @@
 #include "flight/flight_frame.h"
 
 #include "flight/flight_step.h"
+#include "save/options_menu.h"
 
 namespace {
 
@@ -52,5 +53,6 @@ void flightFrame(GameState& s, Services& services) {
     sceneStep(s);
     countMessages(s);
     gameOverStep(s, services);
+    optionsMenuStep(s);
     turnShip(s);
 }
