@@ -5,6 +5,8 @@
 
 #include <tuple>
 
+#include "platform/sdl/event_pump.h"
+
 namespace {
 
 using namespace platform;
@@ -72,6 +74,38 @@ TEST(KeyRepeaterTest, StopsWhenNoShiftIsHeldOrTheDesktopRepeats) {
     EXPECT_EQ(repeatsBy(r, 12000), 0);
     r.keyDown(SDLK_RSHIFT, false, 13000);
     EXPECT_EQ(repeatsBy(r, 15000), 0);
+}
+
+TEST(KeyRepeaterTest, PumpHandsOutTheRepeatWhenNoEventComes) {
+    ASSERT_EQ(SDL_InitSubSystem(SDL_INIT_EVENTS), 0);
+    InputQueue queue;
+    KeyRepeater repeater;
+    std::uint32_t now = 0;
+    const auto pump = [&](std::uint32_t at, Message& m) {
+        now = at;
+        return sdl::pumpMessage(m, queue, repeater, [&now] { return now; });
+    };
+    SDL_FlushEvents(SDL_FIRSTEVENT, SDL_LASTEVENT);
+    SDL_Event event{};
+    event.type = SDL_KEYDOWN;
+    event.key.keysym.sym = SDLK_LSHIFT;
+    ASSERT_EQ(SDL_PushEvent(&event), 1);  // stamped with SDL_GetTicks
+    Message m;
+    ASSERT_TRUE(pump(0, m));
+    const std::uint32_t pressed = SDL_GetTicks();
+    EXPECT_FALSE(pump(pressed + 400, m));
+    m = Message{Message::KeyUp, 0};
+    ASSERT_TRUE(pump(pressed + KeyRepeater::kFallbackDelay, m));
+    EXPECT_EQ(m.type, Message::KeyDown);
+    EXPECT_EQ(m.key, vk::Shift);
+
+    // Focus loss ends it, though no key-up has come.
+    event = SDL_Event{};
+    event.type = SDL_WINDOWEVENT;
+    event.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    ASSERT_EQ(SDL_PushEvent(&event), 1);
+    EXPECT_FALSE(pump(pressed + 5000, m));
+    SDL_QuitSubSystem(SDL_INIT_EVENTS);
 }
 
 }  // namespace
