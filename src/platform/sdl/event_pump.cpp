@@ -41,6 +41,19 @@ void translateButton(const SDL_MouseButtonEvent& button, InputQueue& queue) {
               button.timestamp);
 }
 
+void tellRepeater(const SDL_Event& event, KeyRepeater& repeater) {
+    switch (event.type) {
+    case SDL_KEYDOWN:
+        repeater.keyDown(event.key.keysym.sym, event.key.repeat != 0, event.key.timestamp);
+        break;
+    case SDL_KEYUP: repeater.keyUp(event.key.keysym.sym); break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) repeater.focusLost();
+        break;
+    default: break;
+    }
+}
+
 }  // namespace
 
 bool translateEvent(const SDL_Event& event, Message& message, InputQueue& queue) {
@@ -62,12 +75,18 @@ bool translateEvent(const SDL_Event& event, Message& message, InputQueue& queue)
     }
 }
 
-bool pumpMessage(Message& message, InputQueue& queue) {
+bool pumpMessage(Message& message, InputQueue& queue, KeyRepeater& repeater,
+                 const std::function<std::uint32_t()>& now) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        tellRepeater(event, repeater);
         if (translateEvent(event, message, queue)) return true;
     }
-    return false;
+    // Only now, so that a key-up still queued in SDL comes before a repeat.
+    if (!repeater.repeatDue(now())) return false;
+    message.type = Message::KeyDown;
+    message.key = vk::Shift;
+    return true;
 }
 
 }  // namespace platform::sdl

@@ -109,6 +109,8 @@ void SdlPlatform::release() {
         window_ = nullptr;
     }
     audio_.close();
+    // A later start holds no keys.
+    keyRepeat_.focusLost();
     if (sdlStarted_) {
         SDL_Quit();
         sdlStarted_ = false;
@@ -133,7 +135,7 @@ void SdlPlatform::releaseGl() {
 
 bool SdlPlatform::peekMessage(Message& message) {
     if (input_.takeMessage(message)) return true;
-    return sdlStarted_ && sdl::pumpMessage(message, input_);
+    return sdlStarted_ && sdl::pumpMessage(message, input_, keyRepeat_, SDL_GetTicks);
 }
 
 void SdlPlatform::destroyWindow() { input_.postMessage(Message{Message::Destroy, 0}); }

@@ -5,6 +5,7 @@
 #include "platform/input_queue.h"
 #include "platform/platform.h"
 #include "platform/sdl/frame_pacer.h"
+#include "platform/sdl/key_repeat.h"
 #include "platform/sdl/sdl_audio.h"
 
 struct SDL_Window;
@@ -94,6 +95,7 @@ private:
     void applySwapInterval();
 
     InputQueue input_;
+    sdl::KeyRepeater keyRepeat_;
     SDL_Window* window_ = nullptr;
     void* context_ = nullptr;  // SDL_GLContext
     bool sdlStarted_ = false;
