@@ -133,7 +133,8 @@ public:
     virtual bool createZBuffer() = 0;
     virtual bool createDevice() = 0;       // the lighting shaders
     virtual void acquireMouse() = 0;       // relative mouse, buffered
-    // Releases device and display; the window goes with it.
+    // Releases device and display; the window goes with it. A message box
+    // can still be shown afterwards.
     virtual void release() = 0;
 
     // --- window and messages

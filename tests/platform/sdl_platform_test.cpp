@@ -769,6 +769,19 @@ TEST(DesktopTest, FileUrlsEncodeWhatIsNotPlain) {
     EXPECT_EQ(sdl::fileUrl("/t/\xC3\xBC#%"), "file:///t/%C3%BC%23%25");
 }
 
+// The error text of a failed start is shown after the display is released:
+// the video system must still be there then, or the box cannot appear.
+TEST(SdlPlatformStartTest, ReleaseKeepsTheVideoSystemForTheMessageBox) {
+    {
+        SdlPlatform p;
+        ASSERT_TRUE(startAll(p));
+        p.release();
+        EXPECT_NE(SDL_WasInit(SDL_INIT_VIDEO), 0u);
+        EXPECT_NE(SDL_GetCurrentVideoDriver(), nullptr);
+    }
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_VIDEO), 0u);
+}
+
 TEST_F(SdlPlatformTest, MessageBoxDoesNotWaitWithoutADisplay) {
     ::testing::internal::CaptureStderr();
     p->messageBox("Sternfahrt", "Kein Ton");

@@ -12,7 +12,10 @@ namespace platform {
 
 SdlPlatform::SdlPlatform() : gl_(std::make_unique<sdl::GlObjects>()) {}
 
-SdlPlatform::~SdlPlatform() { release(); }
+SdlPlatform::~SdlPlatform() {
+    release();
+    if (sdlStarted_) SDL_Quit();
+}
 
 std::unique_ptr<Platform> createSdlPlatform() { return std::make_unique<SdlPlatform>(); }
 
@@ -111,10 +114,9 @@ void SdlPlatform::release() {
     audio_.close();
     // A later start holds no keys.
     keyRepeat_.focusLost();
-    if (sdlStarted_) {
-        SDL_Quit();
-        sdlStarted_ = false;
-    }
+    // SDL itself stays until the platform goes: the error text is shown
+    // after the display is released, and without a video driver no box
+    // could appear.
 }
 
 void SdlPlatform::releaseGl() {
