@@ -138,6 +138,26 @@ TEST(Frame, HintCountsDownInEveryModeAndOptionsWaitForPeace) {
     EXPECT_EQ(s.optionsKey, 0);
 }
 
+// Indices in the state that point outside their tables (as a damaged save
+// could leave them) are read as nothing, never past the table.
+TEST(Frame, IndicesOutsideTheirTablesReadAsNothing) {
+    StartedGame g;
+    GameState& s = g.s();
+    s.passagiertyp = 2;
+    s.passagierziel = 900;
+    s.sternenpos = 700;
+    render_frame(g.app);
+    EXPECT_EQ(&s.aktuellerStern(), &s.sternAt(-1));
+    EXPECT_EQ(s.aktuellerStern().name.str(), "");
+
+    s.sternenpos = 0;
+    s.render = 2;
+    s.nStation = 9;
+    s.shift = 1;
+    render_frame(g.app);  // leaves the station that is not there
+    EXPECT_EQ(s.render, 0);
+}
+
 // Saving is not built yet; the menu must not take the steering for good.
 TEST(Frame, TheUnfinishedOptionsMenuClosesOnReturnOrAClick) {
     StartedGame g;
