@@ -19,7 +19,7 @@ struct GameDir : TempWorkDir {
 
 }  // namespace
 
-TEST(Shell, StartUpFailuresShowTheirTextAndEndWithZero) {
+TEST(Shell, StartUpFailuresShowTheirText) {
     GameDir dir;
     using Step = HeadlessPlatform::Step;
     const std::pair<Step, const char*> cases[] = {
@@ -36,7 +36,7 @@ TEST(Shell, StartUpFailuresShowTheirTextAndEndWithZero) {
         HeadlessPlatform p;
         p.failAt = step;
         App app(p);
-        EXPECT_EQ(WinMain(app), 0);
+        WinMain(app);
         EXPECT_TRUE(p.released);
         EXPECT_EQ(p.flips, 0);
         if (text) {
@@ -51,7 +51,7 @@ TEST(Shell, StartUpFailuresShowTheirTextAndEndWithZero) {
     std::filesystem::remove(dir.path() / "Zeichensatz.bmp");
     HeadlessPlatform p;
     App app(p);
-    EXPECT_EQ(WinMain(app), 0);
+    WinMain(app);
     ASSERT_EQ(p.messageBoxes.size(), 1u);
     EXPECT_EQ(p.messageBoxes[0], "Game: Error Loading Image");
 }
@@ -71,7 +71,7 @@ TEST(Shell, OnlyTheTestedMeshesAreNeededToStart) {
         std::filesystem::remove(dir.path() / tested);
         HeadlessPlatform p;
         App app(p);
-        EXPECT_EQ(WinMain(app), 0);
+        WinMain(app);
         ASSERT_EQ(p.messageBoxes.size(), 1u) << tested;
         EXPECT_EQ(p.messageBoxes[0], "Game: Error Loading Direct3D X File");
     }
@@ -96,22 +96,39 @@ TEST(Shell, TheSunMeshReloadKeepsTheOldOneOnFailure) {
     EXPECT_STREQ(app.ErrStr, "Error Loading Direct3D X File");
 }
 
-TEST(Shell, KeysDuringPauseStillSetSpeedAndEscEndsOnRelease) {
+// Pause freezes the game: no frame runs, but keys still change the speed,
+// and the game goes on from where it stood.
+TEST(Shell, PauseFreezesTheGameWhileKeysStillSetTheSpeed) {
     GameDir dir;
     HeadlessPlatform p;
     App app(p);
+    app.clockSource = [] { return 3u; };
+    ASSERT_TRUE(Init(app));
+    EXPECT_TRUE(p.mouseAcquired);
+    EXPECT_EQ(mainLoopPass(app), Pass::Frame);
     p.postMessage({Message::KeyDown, vk::Pause});
     p.postMessage({Message::KeyDown, vk::Shift});
     p.postMessage({Message::KeyDown, vk::Shift});  // auto-repeat
-    p.postMessage({Message::KeyDown, vk::Escape});  // the press does nothing
-    p.postMessage({Message::KeyUp, vk::Escape});
-    EXPECT_EQ(WinMain(app), 0);
-    EXPECT_EQ(app.paused, 1);
-    EXPECT_EQ(p.flips, 0);  // paused: not one frame drawn
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(mainLoopPass(app), Pass::Message);
+    const GameState before = app.game;
+    for (int i = 0; i < 5; ++i) EXPECT_EQ(mainLoopPass(app), Pass::Paused);
+    EXPECT_EQ(p.flips, 1);
+    EXPECT_EQ(app.game.x, before.x);
+    EXPECT_EQ(app.game.rng.draws(), before.rng.draws());
     EXPECT_FLOAT_EQ(app.game.speed, 9.0f);
+
+    p.postMessage({Message::KeyDown, vk::Pause});
+    EXPECT_EQ(mainLoopPass(app), Pass::Message);
+    EXPECT_EQ(mainLoopPass(app), Pass::Frame);
+    EXPECT_FLOAT_EQ(app.game.x, before.x + 9.0f);
+
+    // The window going ends the program: released, then the quit message.
+    p.postMessage({Message::KeyUp, vk::Escape});
+    EXPECT_EQ(mainLoopPass(app), Pass::Message);  // Esc destroys the window
+    EXPECT_EQ(mainLoopPass(app), Pass::Message);  // which cleans up
     EXPECT_TRUE(p.released);
+    EXPECT_EQ(mainLoopPass(app), Pass::Quit);
     EXPECT_TRUE(p.messageBoxes.empty());
-    EXPECT_TRUE(p.mouseAcquired);
 }
 
 TEST(Shell, F8OpensTheManualAndEndsEvenWithoutAViewer) {
@@ -120,7 +137,7 @@ TEST(Shell, F8OpensTheManualAndEndsEvenWithoutAViewer) {
     p.documentViewer = false;
     App app(p);
     p.postMessage({Message::KeyDown, vk::F8});
-    EXPECT_EQ(WinMain(app), 0);
+    WinMain(app);
     ASSERT_EQ(p.documents.size(), 1u);
     EXPECT_EQ(p.documents[0], "Spielanleitung.htm");
     EXPECT_TRUE(p.released);

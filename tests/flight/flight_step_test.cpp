@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "flight/flight_frame.h"
 #include "flight/flight_step.h"
 #include "support/test_world.h"
 
@@ -16,6 +17,12 @@ GameState emptySpace() {
     s.aussentor.reset();
     s.sonnentor.reset();
     return s;
+}
+
+// v turned about the unit axis k by a, the way the game's rotation matrix
+// turns row vectors.
+D3DVECTOR turned(const D3DVECTOR& v, const D3DVECTOR& k, float a) {
+    return v * std::cos(a) + crossProduct(v, k) * std::sin(a) + k * (dotProduct(k, v) * (1 - std::cos(a)));
 }
 
 void step(GameState& s) {
@@ -105,6 +112,34 @@ TEST(Flight, AxesStayOrthonormalOverLongPlay) {
     t.nick = -0.03f;
     turnShip(t);
     EXPECT_NEAR(std::acos(dotProduct(t.blickrichtung, D3DVECTOR(1, 0, 0))), 0.03f, 1e-5f);
+}
+
+// The nose pitches about the side axis first, then turns about the up axis
+// as it stands after the pitch; a frame does it twice.
+TEST(Flight, PitchFirstThenTurnAboutTheNewUpAxisTwiceAFrame) {
+    GameState s = emptySpace();
+    s.nick = 0.1f;
+    s.kipp = 0.2f;
+    const D3DVECTOR blick0 = s.blickrichtung, auf0 = s.aufrichtung, seite = s.xAchse;
+    const D3DVECTOR blick1 = turned(blick0, seite, s.nick), auf1 = turned(auf0, seite, s.nick);
+    const D3DVECTOR blick2 = turned(blick1, auf1, s.kipp);
+    turnShip(s);
+    EXPECT_NEAR(s.blickrichtung.x, blick2.x, 1e-6f);
+    EXPECT_NEAR(s.blickrichtung.y, blick2.y, 1e-6f);
+    EXPECT_NEAR(s.blickrichtung.z, blick2.z, 1e-6f);
+    EXPECT_NEAR(dotProduct(s.aufrichtung, auf1), 1.0f, 1e-6f);  // the turn keeps the up axis
+    // The other order would put the nose elsewhere.
+    const D3DVECTOR other = turned(turned(blick0, auf0, s.kipp), turned(seite, auf0, s.kipp), s.nick);
+    EXPECT_GT(magnitude(other - blick2), 1e-3f);
+
+    // Left (kipp > 0) swings the nose from +x toward +z.
+    GameState frame = emptySpace();
+    frame.kipp = 0.03f;
+    QuietServices quiet;
+    flightFrame(frame, quiet);
+    EXPECT_NEAR(frame.blickrichtung.z, std::sin(0.06f), 1e-6f);
+    // The scene sees the first turn only; the radar, drawn after, the second.
+    EXPECT_NEAR(frame.picture.forward.z, std::sin(0.03f), 1e-6f);
 }
 
 TEST(Flight, ViewNeverFailsFarOutside) {

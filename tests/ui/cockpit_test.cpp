@@ -141,3 +141,23 @@ TEST(Cockpit, BarsRunInRowsOfSeven) {
     panel.draw();
     EXPECT_EQ(panel.symbolsAt(photon, 520), 0);
 }
+
+TEST(Cockpit, TheFramesMessages) {
+    Panel panel;
+    GameState& s = panel.s;
+    s.SIGHT = 12500.0f;
+    s.picture.sichtMeldung = true;
+    s.picture.bergbauMeldung = true;
+    s.bergbaumeldung = 3;
+    panel.draw();
+    EXPECT_EQ(panel.line(160, 272), "Sicht :   12500");
+    EXPECT_EQ(panel.line(176, 100, 40), "Kein Asteroidenbeschleuniger vorhanden");
+    s.bergbaumeldung = 1;
+    s.picture.sichtMeldung = false;
+    panel.draw();
+    EXPECT_EQ(panel.line(160, 272), "");
+    EXPECT_EQ(panel.line(192, 100, 19), "             Geld +");
+    const std::string loot{panel.charAt(410, 192), panel.charAt(426, 192), panel.charAt(442, 192)};
+    EXPECT_EQ(loot, "250");
+}
+
