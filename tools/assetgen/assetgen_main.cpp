@@ -15,6 +15,7 @@
 #include "assetgen/panels.h"
 #include "assetgen/sounds.h"
 #include "assetgen/textures.h"
+#include "platform/asset_manifest.h"
 
 namespace fs = std::filesystem;
 
@@ -52,6 +53,11 @@ int main(int argc, char** argv) {
     }
     fs::copy_file(STERNFAHRT_MANUAL, out / "Spielanleitung.htm", fs::copy_options::overwrite_existing, ec);
     if (ec) return fail("cannot copy the manual: " + ec.message());
+
+    // The game loads what its asset list names; every file of it must be here.
+    for (const AssetFile& f : kAssetFiles) {
+        if (!fs::is_regular_file(out / f.name)) return fail(std::string("the data set lacks ") + f.name);
+    }
 
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
