@@ -1,88 +1,123 @@
+// The whole data set as the generator writes it at every build, and the
+// manual that goes with it.
+
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
-#include <map>
+#include <functional>
+#include <regex>
+#include <set>
 #include <string>
+#include <vector>
 
+#include "assetgen/meshes.h"
+#include "assetgen/panels.h"
+#include "assetgen/sounds.h"
+#include "assetgen/textures.h"
+#include "platform/asset_manifest.h"
+#include "platform/platform.h"
+#include "support/run_tool.h"
 #include "support/temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-std::map<std::string, std::string> readAll(const fs::path& dir) {
-    std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(dir)) {
-        std::ifstream in(entry.path(), std::ios::binary);
-        files[entry.path().filename().string()] =
-            std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    return files;
-}
-
-int generate(const fs::path& dir) {
-    const std::string command = std::string(ASSETGEN_PATH) + " " + dir.string() + " 2>/dev/null";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+int generate(const fs::path& dir) { return runTool(ASSETGEN_PATH, dir.string()).exitCode; }
 
 }  // namespace
 
-// The whole data set comes out the same, byte for byte, on every run, with
-// every file the game loads by name.
-TEST(AssetGenerator, WritesTheWholeSetTheSameEveryTime) {
-    TempWorkDir dir;
+// Exactly the files of the asset list, the same bytes on every run (or the
+// data would change from build to build), each picture readable the way the
+// game loads it and in the size the game relies on where it relies on one.
+TEST(AssetGenerator, WritesTheListedFilesTheSameOnEveryRun) {
+    const TempWorkDir dir;
     ASSERT_EQ(generate(dir.path() / "a"), 0);
     ASSERT_EQ(generate(dir.path() / "b"), 0);
-    const auto a = readAll(dir.path() / "a");
-    const auto b = readAll(dir.path() / "b");
-    EXPECT_EQ(a.size(), b.size());
-    for (const auto& [name, bytes] : a) {
-        ASSERT_TRUE(b.count(name)) << name;
-        EXPECT_TRUE(b.at(name) == bytes) << name << " differs between runs";
+    std::set<std::string> listed, written;
+    for (const AssetFile& f : kAssetFiles) listed.insert(f.name);
+    for (const auto& entry : fs::directory_iterator(dir.path() / "a")) written.insert(entry.path().filename().string());
+    for (const std::string& name : written) EXPECT_TRUE(listed.count(name)) << name << " is not in the asset list";
+    for (const std::string& name : listed) {
+        EXPECT_TRUE(written.count(name)) << name << " is missing";
+        const std::string bytes = readFile((dir.path() / "a" / name).string());
+        EXPECT_FALSE(bytes.empty()) << name;
+        EXPECT_TRUE(bytes == readFile((dir.path() / "b" / name).string())) << name << " differs between runs";
     }
-
-    const char* expected[] = {
-        // meshes
-        "Raumschiff1.X", "Raumschiff2.X", "Raumschiff3.X", "Raumschiff4.X", "Raumschiff5.X",
-        "Raumschiff6.X", "Raumschiff7.X", "Raumschiff8.X", "Raumschiff9.X", "Raumschiff10.X",
-        "Raumschiff11.X", "Raumschiff12.X", "Rakete.X", "Explosion.X", "asteroid_new.x",
-        "Station1.x", "Station2.x", "Station3.x", "Station4.x", "Kugel_new.x", "Kugel_newHell.x",
-        "sonne.X", "Tor.x",
-        // textures
-        "grausprenkel.bmp", "Erde1.bmp", "Erde2.bmp", "Erde3.bmp", "Mars.bmp", "Jupiter.bmp",
-        "Uranus.bmp", "Neptun.bmp", "Mond4.bmp", "Io.bmp", "Titan.bmp", "sonne.bmp", "rot.bmp",
-        "blau.bmp", "weiss.bmp", "Mond1.bmp", "Mond3.bmp", "Mond2.bmp", "stars.bmp", "Tor1.bmp",
-        "Tor2.bmp", "Tor3.bmp", "Tor4.bmp", "Tor5.bmp",
-        // panel bitmaps and the font
-        "Vordergrund.bmp", "RadarBack.bmp", "Lenkrakete.bmp", "Gigabombe.bmp",
-        "Asteroidenbeschleuniger.bmp", "Ein.bmp", "Aus.bmp", "Vorne.bmp", "Hinten.bmp",
-        "Laser.bmp", "Ionen.bmp", "Photonen.bmp", "Positronen.bmp", "Energie.bmp", "FadenV.bmp",
-        "FadenH.bmp", "ECM.bmp", "Zeichensatz.bmp",
-        // sounds and the manual
-        "machine.wav", "Feindlaser.wav", "EnergyLow.wav", "Sternentor.wav", "Klick.wav",
-        "explode.wav", "GunShot.wav", "Bergbau.wav", "Explosion.wav", "Spielanleitung.htm",
-    };
-    for (const char* name : expected) {
-        ASSERT_TRUE(a.count(name)) << name << " is missing";
-        EXPECT_GT(a.at(name).size(), 40u) << name;
+    for (const AssetFile& f : kAssetFiles) {
+        if (f.kind != AssetKind::Font && f.kind != AssetKind::Texture && f.kind != AssetKind::Bitmap) continue;
+        platform::Image image;
+        EXPECT_TRUE(platform::loadBitmap((dir.path() / "a" / f.name).string(), image)) << f.name;
+        if (f.width != 0) {
+            EXPECT_EQ(image.width, f.width) << f.name;
+            EXPECT_EQ(image.height, f.height) << f.name;
+        }
     }
+}
 
-    // The font: 512 x 48, read from the bitmap header.
-    const std::string& font = a.at("Zeichensatz.bmp");
-    auto le32 = [&](std::size_t at) {
-        return static_cast<std::int32_t>(static_cast<unsigned char>(font[at]) |
-                                         static_cast<unsigned char>(font[at + 1]) << 8 |
-                                         static_cast<unsigned char>(font[at + 2]) << 16 |
-                                         static_cast<unsigned char>(font[at + 3]) << 24);
+// The build must stop rather than leave a partial data set behind unnoticed.
+TEST(AssetGenerator, ReportsAnUnwritableDirectory) {
+    const TempWorkDir dir;
+    std::ofstream(dir.path() / "file") << "not a directory";
+    EXPECT_NE(generate(dir.path() / "file" / "data"), 0);
+
+    // Each writer says so too, with the file it could not write.
+    const fs::path missing = dir.path() / "missing";
+    const std::function<bool(std::string&)> writers[] = {
+        [&](std::string& error) { return writeMeshes(missing, error); },
+        [&](std::string& error) { return writeTextures(missing, error); },
+        [&](std::string& error) { return writePanels(missing, platform::Image(512, 48), error); },
+        [&](std::string& error) { return writeSounds(missing, error); },
     };
-    EXPECT_EQ(le32(18), 512);
-    EXPECT_EQ(le32(22), 48);
+    for (const auto& write : writers) {
+        std::string error;
+        EXPECT_FALSE(write(error));
+        EXPECT_NE(error.find("missing"), std::string::npos) << error;
+    }
+}
 
-    EXPECT_NE(generate(dir.path() / "a" / "Zeichensatz.bmp" / "x"), 0);  // cannot write there
+// ---------------------------------------------------------------- manual
+
+// The elements in the order they open, which must be the reverse of the
+// order they close; void elements close themselves.
+TEST(Spielanleitung, IsAWellNestedHtmlPage) {
+    const std::string html = readFile(SPIELANLEITUNG_PATH);
+    ASSERT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
+    EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
+    const std::set<std::string> voidElements = {"meta", "br", "hr", "img", "link", "col", "wbr"};
+    const std::regex tag(R"(<!--[^]*?-->|<!|<(/?)([A-Za-z0-9]*))");
+    std::vector<std::string> open;
+    std::set<std::string> seen;
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), tag); it != std::sregex_iterator(); ++it) {
+        const std::smatch& m = *it;
+        if (m.str().rfind("<!", 0) == 0) continue;  // comments and the doctype
+        const std::string name = m[2];
+        ASSERT_FALSE(name.empty()) << "a stray '<' at byte " << m.position();
+        seen.insert(name);
+        if (voidElements.count(name)) continue;
+        if (m[1].length() == 0) {
+            open.push_back(name);
+            continue;
+        }
+        ASSERT_FALSE(open.empty()) << "</" << name << "> closes nothing";
+        ASSERT_EQ(open.back(), name) << "</" << name << "> closes <" << open.back() << ">";
+        open.pop_back();
+    }
+    EXPECT_TRUE(open.empty()) << "<" << (open.empty() ? "" : open.back()) << "> is never closed";
+    for (const char* element : {"html", "head", "title", "body", "table"}) EXPECT_TRUE(seen.count(element)) << element;
+}
+
+// Every key and mouse action the flight controls answer to.
+TEST(Spielanleitung, ControlTableNamesEveryKey) {
+    const std::string html = readFile(SPIELANLEITUNG_PATH);
+    const std::size_t begin = html.find("<table", html.find("Steuerung</h2>"));
+    const std::size_t end = html.find("</table>", begin);
+    ASSERT_NE(end, std::string::npos);
+    const std::string table = html.substr(begin, end - begin);
+    for (const char* key : {"Shift", "Return", "Mausrad", "Backspace", "mittlere Maustaste", "Pfeiltasten",
+                            "Maus bewegen", "Entf", "rechte Maustaste", "Leertaste", "linke Maustaste", "F1<",
+                            "F2<", "F3<", "F4<", "F5<", "F8<", "F9<", "Bild auf", "Bild ab", "Pause", "Esc"}) {
+        EXPECT_NE(table.find(key), std::string::npos) << key;
+    }
 }
