@@ -164,18 +164,18 @@ TEST(GeneratedAssets, SoundsArePlayableShortAndNotClipped) {
     for (const AssetFile& f : kAssetFiles) {
         if (f.kind != AssetKind::Sound) continue;
         SCOPED_TRACE(f.name);
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec format{};
         Uint8* data = nullptr;
         Uint32 bytes = 0;
         const std::string& wav = generated().sounds.at(f.name);
-        ASSERT_TRUE(SDL_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), int(wav.size())), 1, &spec, &data, &bytes))
+        ASSERT_TRUE(SDL_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), int(wav.size())), 1, &format, &data, &bytes))
             << SDL_GetError();
         std::vector<std::int16_t> samples(bytes / 2);
         std::memcpy(samples.data(), data, samples.size() * 2);
         SDL_FreeWAV(data);
-        EXPECT_EQ(spec.format, AUDIO_S16LSB);
-        EXPECT_EQ(spec.channels, 1);
-        const double seconds = static_cast<double>(samples.size()) / spec.freq;
+        EXPECT_EQ(format.format, AUDIO_S16LSB);
+        EXPECT_EQ(format.channels, 1);
+        const double seconds = static_cast<double>(samples.size()) / format.freq;
         EXPECT_GE(seconds, 0.1);
         EXPECT_LE(seconds, 1.5);
         ASSERT_FALSE(samples.empty());

@@ -219,13 +219,13 @@ void HeadlessPlatform::playSound(const std::string& file) {
     playing_ = false;
     auto length = soundTicks_.find(file);
     if (length == soundTicks_.end()) {
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec wav{};
         Uint8* data = nullptr;
         Uint32 bytes = 0;
-        if (!SDL_LoadWAV(file.c_str(), &spec, &data, &bytes)) return;
+        if (!SDL_LoadWAV(file.c_str(), &wav, &data, &bytes)) return;
         SDL_FreeWAV(data);
-        const std::uint64_t frameBytes = std::max(1, SDL_AUDIO_BITSIZE(spec.format) / 8 * spec.channels);
-        const std::uint64_t ms = spec.freq > 0 ? bytes / frameBytes * 1000 / static_cast<std::uint64_t>(spec.freq) : 0;
+        const std::uint64_t frameBytes = std::max(1, SDL_AUDIO_BITSIZE(wav.format) / 8 * wav.channels);
+        const std::uint64_t ms = wav.freq > 0 ? bytes / frameBytes * 1000 / static_cast<std::uint64_t>(wav.freq) : 0;
         length = soundTicks_.emplace(file, ms * 3).first;
     }
     if (tracing) trace.push_back("sound " + file);
