@@ -75,8 +75,6 @@ public:
     bool depthTest = false;
     bool deviceAlphaBlend = false;
 
-    // Ends the effect that plays.
-    void finishSound() { playing_ = false; }
     // Sets the clock.
     void setMilliseconds(std::uint32_t ms) { clockTicks_ = ms * 3; }
 
