@@ -120,6 +120,11 @@ struct GameState {
 
     // --- frame
     std::int32_t nStation = 0;       // station docked at while render is 2
+    float stationsrotation = 0.0f;   // the docked station model's turn, 0..2 pi
+    std::int32_t einnahmen = 0;      // income of this docked frame, paid on leaving
+    bool passagierevonbord = false;  // the passengers aboard have arrived
+    std::uint16_t zeig = 0;          // row cursor of the station screens and the menu
+    std::int16_t zeigverz = 4;       //   and its repeat counter
     std::uint16_t torsprungz = 0;    // frames left of the gate jump
     std::int32_t hintFrames = 500;   // frames left of the F8 hint
 
@@ -170,6 +175,13 @@ struct GameState {
 // The ship's strength as the enemy sees it: chargers, storage and 4 x gun.
 inline int computeRanking(const GameState& s) {
     return s.energielader + s.energiespeicher + s.schildlader + s.schildspeicher + 4 * s.kanone;
+}
+
+// Income (sales, fares, loot, mining) stops at the largest sum the purse
+// holds instead of wrapping round to a debt.
+inline void addIncome(GameState& s, std::int64_t betrag) {
+    const std::int64_t summe = static_cast<std::int64_t>(s.geld) + betrag;
+    s.geld = static_cast<std::int32_t>(summe > INT32_MAX ? INT32_MAX : summe < INT32_MIN ? INT32_MIN : summe);
 }
 
 // Resets the game to a new game at Earth and builds Earth's location.
