@@ -16,9 +16,11 @@ int CD3DFile::Load(const std::string& file) {
     D3DUtil_SetIdentityMatrix(identity);
     std::vector<Part> parts;
     if (!addFrame(*root, identity, std::filesystem::path(file).parent_path().string(), parts)) {
+        release(parts);
         error_ = file + ", the device refused a mesh";
         return -2;
     }
+    release(parts_);
     parts_ = std::move(parts);
     hasTransparent_ = false;
     for (const Part& part : parts_) {
@@ -28,6 +30,13 @@ int CD3DFile::Load(const std::string& file) {
     loaded_ = true;
     error_.clear();
     return 0;
+}
+
+CD3DFile::~CD3DFile() { release(parts_); }
+
+void CD3DFile::release(std::vector<Part>& parts) {
+    for (const Part& part : parts) p_.destroyMesh(part.mesh);
+    parts.clear();
 }
 
 bool CD3DFile::addFrame(const xfile::XFrame& frame, const D3DMATRIX& parent,

@@ -18,6 +18,8 @@ struct XMesh;
 class CD3DFile {
 public:
     explicit CD3DFile(platform::Platform& p) : p_(p) {}
+    // Gives its meshes back to the device.
+    ~CD3DFile();
     CD3DFile(const CD3DFile&) = delete;
     CD3DFile& operator=(const CD3DFile&) = delete;
 
@@ -56,6 +58,7 @@ private:
         std::vector<Run> runs;
     };
 
+    void release(std::vector<Part>& parts);
     bool addFrame(const xfile::XFrame& frame, const D3DMATRIX& parent, const std::string& folder,
                   std::vector<Part>& parts);
     bool addMesh(const xfile::XMesh& mesh, const D3DMATRIX& frame, const std::string& folder,

@@ -36,6 +36,8 @@ void reloadSunMesh(platform::Platform& p, Meshes& m, const char*& ErrStr) {
     bool ok = false;
     auto fresh = load(p, assetFile(AssetKind::Mesh, lpXFileSonne)->name, ok);
     if (ok) {
+        // The old mesh gives its buffers back to the device as it goes, so
+        // trips through the star gate do not pile up sun meshes.
         m.mesh[lpXFileSonne] = std::move(fresh);
     } else {
         ErrStr = errtext::Err_LoadingXFile;

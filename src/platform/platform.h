@@ -191,6 +191,9 @@ public:
     // Draws triangles of a mesh with the current state. Positions are first
     // multiplied by vertexScale, normals are not.
     virtual void drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) = 0;
+    // Frees a mesh on the device; its id then draws nothing and is not
+    // given out again. Unknown ids, 0 and a second release do nothing.
+    virtual void destroyMesh(MeshId mesh) = 0;
 
     // --- sound: one voice
     virtual void playSound(const std::string& file) = 0;  // cuts off what plays

@@ -377,6 +377,12 @@ TEST_F(SdlPlatformTest, MeshesRefuseBadIndices) {
     // Ranges past the indices and unknown meshes draw nothing (and do not crash).
     p->drawMesh(mesh, 1, 3, 1.0f);
     p->drawMesh(mesh + 1, 0, 3, 1.0f);
+    // A released mesh keeps its id, which draws nothing from then on; the
+    // next mesh gets a new one.
+    p->destroyMesh(mesh);
+    p->destroyMesh(mesh);
+    p->drawMesh(mesh, 0, 3, 1.0f);
+    EXPECT_EQ(p->createMesh(vertices, {0, 1, 2}), mesh + 1);
 }
 
 // ---------------------------------------------------------------- presenting

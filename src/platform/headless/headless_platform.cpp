@@ -190,7 +190,15 @@ bool HeadlessPlatform::beginScene() {
 
 MeshId HeadlessPlatform::createMesh(const std::vector<MeshVertex>&, const std::vector<std::uint32_t>& indices) {
     meshIndices.push_back(indices);
+    meshLive.push_back(true);
     return static_cast<MeshId>(meshIndices.size());
+}
+
+void HeadlessPlatform::destroyMesh(MeshId mesh) {
+    if (mesh <= 0 || mesh > static_cast<MeshId>(meshLive.size())) return;
+    const auto slot = static_cast<std::size_t>(mesh) - 1;
+    meshLive[slot] = false;
+    if (slot < meshIndices.size()) meshIndices[slot].clear();
 }
 
 void HeadlessPlatform::drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {

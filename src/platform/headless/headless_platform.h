@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <vector>
@@ -54,6 +55,8 @@ public:
     std::vector<Blit> blits;        // since the last flip
     std::vector<Draw> draws;        // since the last flip
     std::vector<std::vector<std::uint32_t>> meshIndices;  // each mesh's triangles, by id - 1
+    std::vector<bool> meshLive;     // by id - 1: created and not yet destroyed
+    int liveMeshes() const { return static_cast<int>(std::count(meshLive.begin(), meshLive.end(), true)); }
     std::vector<std::string> sounds;  // every effect that started playing
     std::vector<std::string> messageBoxes;  // "caption: text"
     std::vector<std::string> documents;     // paths asked to open
@@ -126,6 +129,7 @@ public:
     MeshId createMesh(const std::vector<MeshVertex>& vertices,
                       const std::vector<std::uint32_t>& indices) override;
     void drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) override;
+    void destroyMesh(MeshId mesh) override;
 
     // Like the real voice: a new effect cuts off the one that plays; a file
     // that is missing or no .wav plays nothing; an effect plays for its

@@ -52,12 +52,18 @@ bool MeshStore::draw(MeshId id, int first, int count) const {
     return true;
 }
 
+void MeshStore::destroy(MeshId id) {
+    if (id <= 0 || id > static_cast<MeshId>(meshes_.size())) return;
+    Mesh& mesh = meshes_[static_cast<std::size_t>(id) - 1];
+    if (mesh.vertexArray == 0) return;
+    glDeleteVertexArrays(1, &mesh.vertexArray);
+    glDeleteBuffers(1, &mesh.vertexBuffer);
+    glDeleteBuffers(1, &mesh.indexBuffer);
+    mesh = Mesh{};  // no index count: draw() refuses it
+}
+
 void MeshStore::release() {
-    for (Mesh& mesh : meshes_) {
-        glDeleteVertexArrays(1, &mesh.vertexArray);
-        glDeleteBuffers(1, &mesh.vertexBuffer);
-        glDeleteBuffers(1, &mesh.indexBuffer);
-    }
+    for (MeshId id = 1; id <= static_cast<MeshId>(meshes_.size()); ++id) destroy(id);
     meshes_.clear();
 }
 

@@ -19,6 +19,8 @@ public:
     // Draws indices [first, first + count) as triangles; false (drawing
     // nothing) for an unknown mesh or a range outside its indices.
     bool draw(MeshId id, int first, int count) const;
+    // Frees one mesh's buffers; the id stays taken and draws nothing.
+    void destroy(MeshId id);
     void release();  // the context must be current
 
 private:

@@ -36,6 +36,7 @@ public:
     // Clears the viewport's rectangle.
     void clear(bool target, std::uint32_t color, bool zbuffer, float depth);
     void draw(MeshId mesh, int firstIndex, int indexCount, float vertexScale);
+    void destroyMesh(MeshId mesh) { meshes_.destroy(mesh); }
 
 private:
     void apply();

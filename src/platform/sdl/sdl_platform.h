@@ -74,6 +74,7 @@ public:
     MeshId createMesh(const std::vector<MeshVertex>& vertices,
                       const std::vector<std::uint32_t>& indices) override;
     void drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) override;
+    void destroyMesh(MeshId mesh) override;
 
     void playSound(const std::string& file) override;
     bool soundPlaying() const override;

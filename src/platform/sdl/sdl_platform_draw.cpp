@@ -175,4 +175,10 @@ void SdlPlatform::drawMesh(MeshId mesh, int firstIndex, int indexCount, float ve
     gl_->scene.draw(mesh, firstIndex, indexCount, vertexScale);
 }
 
+void SdlPlatform::destroyMesh(MeshId mesh) {
+    if (!deviceReady_) return;  // released with the device already
+    enter(Mode::None);
+    gl_->scene.destroyMesh(mesh);
+}
+
 }  // namespace platform
