@@ -12,6 +12,7 @@
 #include "ui/cockpit.h"
 #include "ui/placeholder_screens.h"
 #include "ui/radar.h"
+#include "ui/star_map_screen.h"
 
 namespace {
 
@@ -40,8 +41,11 @@ void drawFlight(App& app) {
 }
 
 void drawStarMap(App& app) {
-    scene3D(app.platform, app.assets.texture[lpCubeTexture], [] {});
-    drawStarMapPlaceholder(app.platform, app.assets);
+    Platform& p = app.platform;
+    const GameState& s = app.game;
+    p.setTransform(platform::TransformState::View, starMapView(s.picture.karte));
+    scene3D(p, 0, [&] { drawStarMapScene(p, app.assets, app.meshes, s); });
+    drawStarMapPanel(p, app.assets, s);
 }
 
 void drawDocked(App& app) {

@@ -73,6 +73,7 @@ void jumpToSystem(GameState& s, Services& services, int system) {
     s.y = 0.0f;
     s.z = -30000.0f;
     s.speed = 0.0f;
+    s.rotateKarte = 0.0f;
     s.torsprungz = 200;
     s.render = 3;
     services.Sound(4);

@@ -33,6 +33,19 @@ struct Picture {
     bool bergbauMeldung = false;
     bool gameOverMeldung = false;
     float sprungSicht = 1.0f;      // the jump animation's field of view
+
+    // The star map as this frame's step saw it, before a jump moved the
+    // ship: the current system's place on the chart, the camera's distance
+    // and the chart's turn, the system shown as the location, the target,
+    // and which systems lie in the visible window.
+    struct Sternenkarte {
+        D3DVECTOR mitte;
+        float zKarte = 0.0f;
+        float rotateKarte = 0.0f;
+        std::uint16_t standort = 0;
+        std::uint16_t ziel = 0;
+        std::array<bool, kSternAnzahl> sichtbar{};
+    } karte;
 };
 
 // Everything the game knows about the player, the universe and the current
@@ -135,6 +148,12 @@ struct GameState {
     std::int32_t abspeichern = 0;  // options menu open
     std::int32_t render = 0;       // frame mode: 0 flight, 1 star map, 2 docked, 3 jump
     std::int32_t raketenwarnz = 2; // frames to the next missile warning sound
+
+    // --- the star map's view: the camera's z (0 or less, farther out the
+    // more negative), kept between visits; the chart's turn about the view
+    // axis, radians, back to 0 after every jump
+    float zKarte = 0.0f;
+    float rotateKarte = 0.0f;
 
     // --- the universe: 545 systems, built once at start-up
     std::vector<Stern> stern;

@@ -117,3 +117,40 @@ TEST(Gates, TheStarGateOpensTheMapAndTheJumpArrivesInFrontOfTheNext) {
     EXPECT_EQ(s.render, 0);
     EXPECT_EQ(s.torsprungz, 0);
 }
+
+TEST(Gates, LaterTestsOfTheFrameSeeTheNewLocationsGates) {
+    // A stale sun gate at the point where the moon gate comes out: after the
+    // passage the new location (a moon, which has no sun gate) is what the
+    // following tests read, so the ship stays at the next moon.
+    GameState s = emptyLocation(0, 5, 1);
+    ASSERT_TRUE(s.mondtor.has_value());
+    s.sonnentor.emplace(0);
+    s.sonnentor->pos = {-31000, 0, 0};
+    flyInto(s, *s.mondtor, 0.0f);
+    QuietServices quiet;
+    flightStep(s, quiet);
+    EXPECT_EQ(s.planetenpos, 5);
+    EXPECT_EQ(s.mondpos, 2);
+    EXPECT_FALSE(s.sonnentor.has_value());
+    EXPECT_EQ(s.torsprungz, 60);
+    EXPECT_EQ(quiet.sounds.size(), 1u);
+
+    // At a planet (body 0) there is no way "back a moon", whatever the row.
+    GameState planet = emptyLocation(0, 5, 0);
+    EXPECT_FALSE(planet.planetentor.has_value());
+    EXPECT_TRUE(planet.mondtor.has_value());
+}
+
+TEST(Gates, TheJumpAnimationNeverCountsBelowZero) {
+    GameState s = emptyLocation(0, 5, 0);
+    s.render = 3;
+    s.torsprungz = 0;  // a state loaded or left like this
+    jumpAnimationStep(s);
+    EXPECT_EQ(s.torsprungz, 0);
+    EXPECT_EQ(s.render, 0);
+    s.render = 3;
+    s.torsprungz = 1;
+    jumpAnimationStep(s);
+    EXPECT_EQ(s.picture.sprungSicht, 2.0f);
+    EXPECT_EQ(s.render, 0);
+}
