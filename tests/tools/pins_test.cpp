@@ -140,8 +140,16 @@ TEST(Pins, OutThroughEveryPlanetToTheStarMapAndBack) {
               {{2, "d8dcb6325d4feb9f", "2bf62a623162d98e", "4ec4103e8f8b8971", "8742693205999d0a"},
                {100, "e2046af9e241fe73", "d38aa358a3b54da8", "ee889d77a3bcdcbf", "7d083300278e1fb5"},
                {200, "7b63e02aaa477bfa", "14650fb0739d0383", "4191d5c305be31ee", "14650fb0739d0383"},
-               {2792, "af2cb43c585be1cf", "14650fb0739d0383", "e514de37b88d7b56", "e6249e8b88c38ad0"},
+               {2792, "e21199b2c43da794", "14650fb0739d0383", "4f3744b432c8dcce", "81feb4f35b8c9ae6"},
                {3050, "a8ce73e1a1cb03a2", "8f590614bc2de9b7", "2ca2069efa7545ed", "4cb3da1f86b17cb0"}}});
+}
+
+// Out to Pluto, through the star gate, on the map turned to Minelauva and
+// zoomed out, the jump and the arrival at its outermost planet.
+TEST(Pins, ThroughTheStarGateToAnotherSystem) {
+    checkRun({"stars.rec", "4711", 3160, "00f4fe3b643892b4",
+              {{2895, "c5363200e52698f9", "14650fb0739d0383", "2b56cca55bb83d24", "461de6845ca50cb4"},
+               {3150, "d949459a424c8166", "4e80d5624dee55f1", "c970110e0ef559bc", "3a0d87a43b83be67"}}});
 }
 
 TEST(Pins, ToTheMoonAndBackwardsHome) {
