@@ -11,7 +11,9 @@
 //    view distance 10000 and 40000, as ms and frames per second and as a
 //    ratio to the bare frame;
 //  - the simulation of one flight frame at a full location (5000 asteroids,
-//    50 ships), without drawing.
+//    50 ships), without drawing;
+//  - unpaced: the star-map frame over Sol, as the map opens and zoomed out
+//    until all 545 systems are drawn, as a ratio to the bare frame.
 
 #include <chrono>
 #include <cstdio>
@@ -114,6 +116,21 @@ int main(int argc, char** argv) {
     const double sim = secondsFor(kSteps, [&] { flightStep(full, quiet); });
     std::printf("flight simulation at a full location: %.4f ms/frame (%.1f %% of a 60 Hz frame)\n",
                 sim * 1000 / kSteps, sim * 1000 / kSteps / (1000.0 / 60) * 100);
+
+    // The star map over Sol: first the window the map opens with, then the
+    // camera so far out that every system is in view.
+    s.planetenpos = 8;
+    s.render = 1;
+    s.shift = 0;
+    for (float zKarte : {0.0f, -4000.0f}) {
+        s.zKarte = zKarte;
+        render_frame(app);
+        int drawn = 0;
+        for (bool seen : s.picture.karte.sichtbar) drawn += seen;
+        const double seconds = secondsFor(200, [&] { render_frame(app); });
+        const std::string what = "star-map frame, " + std::to_string(drawn) + " systems";
+        report(what.c_str(), seconds, 200, bare * 200 / kFrames);
+    }
     Cleanup(app);
     return 0;
 }
