@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <string_view>
 
 #include "app/app.h"
 #include "app/frame.h"
@@ -8,14 +10,12 @@
 #include "support/temp_dir.h"
 #include "ui/star_map_screen.h"
 
-using platform::HeadlessPlatform;
-
 namespace {
 
 // A started game on the star map at Pluto, Sol's outermost planet.
 struct OnTheMap {
     TempWorkDir dir;
-    HeadlessPlatform p;
+    platform::HeadlessPlatform p;
     App app{p};
 
     OnTheMap() {
@@ -23,11 +23,9 @@ struct OnTheMap {
         for (const char* file : {"sonne.bmp", "rot.bmp", "blau.bmp", "weiss.bmp"}) dir.writeBitmap(file, 8, 8, 0x808080);
         app.clockSource = [] { return 1234u; };
         EXPECT_TRUE(Init(app));
-        s().planetenpos = 8;
-        s().render = 1;
+        app.game.planetenpos = 8;
+        app.game.render = 1;
     }
-    GameState& s() { return app.game; }
-
     // The frame, then its 3D picture drawn again to look at (the flip
     // forgets the draws).
     void frameAndScene() {
@@ -35,63 +33,58 @@ struct OnTheMap {
         p.draws.clear();
         drawStarMapScene(p, app.assets, app.meshes, app.game);
     }
+    platform::TextureId texture(TextureName name) const { return app.assets.texture[name]; }
 };
 
 }  // namespace
 
-TEST(StarMapFrame, EveryVisibleStarAndTheMarkersAreDrawnThenTheJumpFollows) {
+TEST(StarMapFrame, EveryVisibleStarByItsTypeThenTheMarkersThenTheJump) {
     OnTheMap m;
-    m.s().rotateKarte = -1.54f;  // a target lies straight up
+    GameState& s = m.app.game;
+    s.rotateKarte = -1.54f;  // a target lies straight up
     m.frameAndScene();
-    const Picture::Sternenkarte& karte = m.s().picture.karte;
+    const Picture::Sternenkarte& karte = s.picture.karte;
     ASSERT_NE(karte.ziel, 0);
-    int visible = 0;
-    for (bool seen : karte.sichtbar) visible += seen;
-    ASSERT_GT(visible, 20);
-    EXPECT_EQ(static_cast<int>(m.p.draws.size()), visible + 2);  // the white and the red marker
-    EXPECT_EQ(m.p.draws.back().vertexScale, 10.0f);
-    EXPECT_EQ(m.p.draws.back().texture, m.app.assets.texture[lpSonne2Texture]);
-    EXPECT_EQ(m.p.draws[m.p.draws.size() - 2].texture, m.app.assets.texture[lpSonne4Texture]);
-    // Stars by type: a yellow "Normal" of size 4, the others as the table says.
-    for (std::size_t i = 0, d = 0; i < m.s().stern.size(); ++i) {
+    const std::map<std::string_view, std::pair<float, TextureName>> kLook = {
+        {"Normal", {4.0f, lpSonne1Texture}},      {"Roter Riese", {5.0f, lpSonne2Texture}},
+        {"Blauer Riese", {6.0f, lpSonne3Texture}}, {"Weisser Riese", {7.0f, lpSonne4Texture}},
+    };
+    std::size_t d = 0;
+    for (std::size_t i = 0; i < s.stern.size(); ++i) {
         if (!karte.sichtbar[i]) continue;
-        const Stern& stern = m.s().stern[i];
-        const float size = stern.typ == GameText("Normal~")           ? 4.0f
-                           : stern.typ == GameText("Roter Riese~")    ? 5.0f
-                           : stern.typ == GameText("Blauer Riese~")   ? 6.0f
-                           : stern.typ == GameText("Weisser Riese~")  ? 7.0f
-                                                                      : 3.0f;
-        EXPECT_EQ(m.p.draws[d].vertexScale, size) << stern.name.str();
-        EXPECT_EQ(m.p.draws[d].texture,
-                  m.app.assets.texture[size == 4.0f   ? lpSonne1Texture
-                                       : size == 6.0f ? lpSonne3Texture
-                                       : size == 7.0f ? lpSonne4Texture
-                                                      : lpSonne2Texture]);
-        EXPECT_EQ(m.p.draws[d].world._41, stern.pos.x);
+        const auto look = kLook.find(s.stern[i].typ.str());
+        const auto [size, texture] = look == kLook.end() ? std::pair{3.0f, lpSonne2Texture} : look->second;
+        ASSERT_LT(d, m.p.draws.size());
+        EXPECT_EQ(m.p.draws[d].vertexScale, size) << s.stern[i].name.str();
+        EXPECT_EQ(m.p.draws[d].texture, m.texture(texture)) << s.stern[i].name.str();
+        EXPECT_EQ(m.p.draws[d].world._41, s.stern[i].pos.x);
         ++d;
     }
-    EXPECT_EQ(m.s().render, 1);
+    ASSERT_GT(d, 20u);
+    ASSERT_EQ(m.p.draws.size(), d + 2);  // then the white marker on the target, the red one on Sol
+    EXPECT_EQ(m.p.draws[d].texture, m.texture(lpSonne4Texture));
+    EXPECT_EQ(m.p.draws[d].world._41, s.stern[karte.ziel].pos.x);
+    EXPECT_EQ(m.p.draws[d + 1].texture, m.texture(lpSonne2Texture));
+    EXPECT_EQ(m.p.draws[d + 1].vertexScale, 10.0f);
 
-    // Shift: the frame still shows the map from Sol, then jumps and the
+    // Shift: the frame still shows the map from Sol, then jumps, and the
     // jump's first frame runs at once.
     const int ziel = karte.ziel;
-    m.s().shift = 1;
     const int flips = m.p.flips;
+    s.shift = 1;
     render_frame(m.app);
     EXPECT_EQ(m.p.flips, flips + 2);
-    EXPECT_EQ(m.s().sternenpos, ziel);
-    EXPECT_EQ(m.s().render, 3);
-    EXPECT_EQ(m.s().torsprungz, 199);
-    EXPECT_EQ(m.s().picture.karte.standort, 0);
+    EXPECT_EQ(s.sternenpos, ziel);
+    EXPECT_EQ(s.torsprungz, 199);
+    EXPECT_EQ(s.picture.karte.standort, 0);
 }
 
 TEST(StarMapFrame, NoWhiteMarkerWithoutATarget) {
     OnTheMap m;
     m.frameAndScene();
-    ASSERT_EQ(m.s().picture.karte.ziel, 0);
-    ASSERT_FALSE(m.p.draws.empty());
-    ASSERT_NE(m.app.assets.texture[lpSonne2Texture], 0);
-    EXPECT_EQ(m.p.draws.back().texture, m.app.assets.texture[lpSonne2Texture]);
+    ASSERT_EQ(m.app.game.picture.karte.ziel, 0);
+    ASSERT_GE(m.p.draws.size(), 2u);
+    EXPECT_EQ(m.p.draws.back().texture, m.texture(lpSonne2Texture));
     EXPECT_NE(m.p.draws[m.p.draws.size() - 2].vertexScale, 10.0f);
 }
 
@@ -109,6 +102,5 @@ TEST(StarMapFrame, TheSunMeshReadAgainAtEveryStarGateReplacesTheOld) {
     m.app.reloadSunMesh();
     EXPECT_EQ(m.app.meshes[lpXFileSonne], kept);
     EXPECT_EQ(m.p.liveMeshes(), live);
-    ASSERT_NE(m.app.ErrStr, nullptr);
     EXPECT_STREQ(m.app.ErrStr, "Error Loading Direct3D X File");
 }

@@ -1,177 +1,121 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <vector>
 
-#include "flight/gates.h"
 #include "flight/star_map.h"
 #include "support/test_world.h"
 
 namespace {
 
-// A small sky: the current system 0 at right ascension 12 h, declination
-// 10 degrees, chart position (0, 80); the others placed by their chart
-// offset from it.
-struct Sky {
-    GameState s;
-    QuietServices quiet;
-
-    explicit Sky(int systems) {
-        s.stern.assign(static_cast<std::size_t>(systems), Stern{});
-        for (Stern& stern : s.stern) place(stern, 1000, 1000);  // far away
-        place(s.stern[0], 0, 0);
-        s.sternenpos = 0;
-        s.render = 1;
-    }
-    // dx, dy in chart units from the current system (northern sky only).
-    static void place(Stern& stern, float dx, float dy) {
-        stern.rekt = 12.0f + dx / 80.0f;
-        stern.dekl = 10.0f + dy / 8.0f;
-    }
-    int step() {
-        starMapStep(s, quiet);
-        return s.picture.karte.ziel;
-    }
+struct Offset {
+    float dx, dy;  // chart units from the current system (northern sky)
 };
+
+// A small sky on the map: system 0, the current one, at 12 h and 10 degrees
+// (chart (0, 80)); the others by their offsets.
+GameState sky(const std::vector<Offset>& others, float rotateKarte = 0.0f) {
+    GameState s;
+    s.stern.assign(others.size() + 1, Stern{});
+    for (std::size_t i = 0; i < s.stern.size(); ++i) {
+        const Offset o = i == 0 ? Offset{0, 0} : others[i - 1];
+        s.stern[i].rekt = 12.0f + o.dx / 80.0f;
+        s.stern[i].dekl = 10.0f + o.dy / 8.0f;
+    }
+    s.render = 1;
+    s.rotateKarte = rotateKarte;
+    return s;
+}
+
+int target(GameState s) {
+    QuietServices quiet;
+    starMapStep(s, quiet);
+    return s.picture.karte.ziel;
+}
 
 }  // namespace
 
-TEST(StarMap, ChartPositionsFromTheSkyCoordinates) {
-    Stern stern;
-    stern.rekt = 13.0f;
-    stern.dekl = 16.5f;
-    EXPECT_EQ(kartenPosition(stern), D3DVECTOR(80, 132, 400));
-    stern.dekl = -16.5f;  // the south loses the fraction
-    EXPECT_EQ(kartenPosition(stern).y, -128.0f);
-    stern.dekl = -0.5f;
-    EXPECT_EQ(kartenPosition(stern).y, 0.0f);
-}
+TEST(StarMap, ChartPlacesAndTheVisibleWindow) {
+    Stern a;
+    a.rekt = 13.0f;
+    a.dekl = 16.5f;
+    EXPECT_EQ(kartenPosition(a), D3DVECTOR(80, 132, 400));
+    a.dekl = -16.5f;  // the south loses the fraction
+    EXPECT_EQ(kartenPosition(a).y, -128.0f);
 
-TEST(StarMap, TheSearchTakesTheNearestAboveAndTheHigherIndexAtEqualDistance) {
-    {
-        Sky sky(3);
-        sky.place(sky.s.stern[1], 0, 100);
-        sky.place(sky.s.stern[2], 3, 50);
-        EXPECT_EQ(sky.step(), 2);  // nearer, though the lower one has the lower index
-    }
-    {
-        Sky sky(4);
-        sky.place(sky.s.stern[1], 0, 100);
-        sky.place(sky.s.stern[2], -2, 100);
-        sky.place(sky.s.stern[3], 200, 0);  // beside, not above
-        EXPECT_EQ(sky.step(), 2);
-    }
-    {
-        // The search square is open: 6 off is out, less is in; the search
-        // goes no nearer than 15 and no farther than 200.
-        Sky sky(5);
-        sky.place(sky.s.stern[1], 6.25f, 100);
-        sky.place(sky.s.stern[2], 0, 9);
-        sky.place(sky.s.stern[3], 0, 206.5f);
-        sky.place(sky.s.stern[4], -5.5f, 150);
-        EXPECT_EQ(sky.step(), 4);
-    }
-    {
-        // Nothing above: the target stays the current system, and the jump
-        // goes back to its own outermost planet.
-        Sky sky(2);
-        sky.place(sky.s.stern[1], 0, -100);
-        sky.s.stern[0].planeten = 3;
-        sky.s.stern[0].planet.set(3, 0, 7);
-        sky.s.planetenpos = 0;
-        EXPECT_EQ(sky.step(), 0);
-        sky.s.shift = 1;
-        sky.step();
-        EXPECT_EQ(sky.s.sternenpos, 0);
-        EXPECT_EQ(sky.s.planetenpos, 3);
-    }
-}
-
-TEST(StarMap, TurningTheChartTurnsTheSearch) {
-    Sky sky(3);
-    sky.place(sky.s.stern[1], 0, 100);
-    sky.place(sky.s.stern[2], 100, 0);
-    // The map turned a quarter to the left: chart +x is straight up.
-    sky.s.rotateKarte = 1.5707964f;
-    EXPECT_EQ(sky.step(), 2);
-    const D3DVECTOR up = suchrichtung(1.5707964f);
-    EXPECT_NEAR(up.x, 1.0f, 1e-6f);
-    EXPECT_NEAR(up.y, 0.0f, 1e-6f);
-    // A quarter to the right: chart -x is up, and nothing lies there.
-    sky.s.rotateKarte = -1.5707964f - 0.02f;
-    sky.s.right = 1;
-    EXPECT_EQ(sky.step(), 0);
-}
-
-TEST(StarMap, TheWindowWidensAsTheCameraBacksAway) {
+    // The window: 30 degrees and 3 hours, open, widened by zoom = -zKarte / 16
+    // (the hours by a tenth of it); no wrap at 0/24 hours.
     Stern current;
     current.rekt = 12.0f;
-    current.dekl = 0.0f;
-    Stern other = current;
-    struct Case {
-        float drekt, ddekl, zKarte;
-        bool seen;
-    };
-    const Case kCases[] = {
-        {0, 29.9f, 0, true},   {0, 30.0f, 0, false},  {0, -30.0f, 0, false},
-        {2.9f, 0, 0, true},    {3.0f, 0, 0, false},   {-3.0f, 0, 0, false},
-        {0, 39.9f, -160, true}, {0, 40.0f, -160, false}, {3.9f, 0, -160, true}, {4.0f, 0, -160, false},
-    };
-    for (const Case& c : kCases) {
+    struct Case { float drekt, ddekl, zKarte; bool seen; };
+    for (const Case& c : {Case{0, 29.9f, 0, true}, {0, 30, 0, false}, {0, -30, 0, false}, {2.9f, 0, 0, true},
+                          {3, 0, 0, false}, {0, 39.9f, -160, true}, {0, 40, -160, false}, {3.9f, 0, -160, true},
+                          {4, 0, -160, false}}) {
+        Stern other;
         other.rekt = current.rekt + c.drekt;
         other.dekl = current.dekl + c.ddekl;
         EXPECT_EQ(imSichtfenster(other, current, c.zKarte), c.seen) << c.drekt << " " << c.ddekl << " " << c.zKarte;
     }
-    // No wrap at 0/24 hours.
+    Stern across;  // 0.6 hours apart across 0 h, and still out of the window
     current.rekt = 0.5f;
-    other.rekt = 23.9f;
-    other.dekl = current.dekl;
-    EXPECT_FALSE(imSichtfenster(other, current, 0));
+    across.rekt = 23.9f;
+    EXPECT_FALSE(imSichtfenster(across, current, 0.0f));
+}
+
+TEST(StarMap, TheSearchTakesTheNearestStraightUpAndTheHigherIndexAtEqualDistance) {
+    struct Case {
+        const char* what;
+        std::vector<Offset> others;
+        float rotateKarte;
+        int ziel;
+    };
+    const Case kCases[] = {
+        {"nearer wins over the lower index", {{0, 100}, {3, 50}}, 0, 2},
+        {"equal distance: the higher index", {{0, 100}, {-2, 100}, {200, 0}}, 0, 2},
+        // The square is open (6 off is out); the search spans 200 down to 15.
+        {"edges", {{6.25f, 100}, {0, 9}, {0, 206.5f}, {-5.5f, 150}}, 0, 4},
+        {"nothing above: the current system", {{0, -100}, {100, 0}}, 0, 0},
+        {"a quarter to the left: chart +x is up", {{0, 100}, {100, 0}}, 1.5707964f, 2},
+    };
+    for (const Case& c : kCases) EXPECT_EQ(target(sky(c.others, c.rotateKarte)), c.ziel) << c.what;
 }
 
 TEST(StarMap, ArrowsAndMouseTurnAndZoomAndTheZoomStopsAtZero) {
-    Sky sky(1);
-    sky.s.aufgabePlanet = 4;
-    sky.s.aufgabeMond = 1;
-    sky.s.right = 1;
-    sky.s.up = 1;
-    sky.step();
-    EXPECT_FLOAT_EQ(sky.s.rotateKarte, 0.02f);
-    EXPECT_EQ(sky.s.zKarte, 0.0f);  // cannot come nearer than 0
-    EXPECT_EQ(sky.s.aufgabePlanet, 0);
-    EXPECT_EQ(sky.s.aufgabeMond, 0);
-    sky.s.right = sky.s.up = 0;
-    sky.s.mouseRight = 1;
-    sky.s.down = 1;
-    sky.step();
-    EXPECT_FLOAT_EQ(sky.s.rotateKarte, 0.0f);
-    EXPECT_EQ(sky.s.zKarte, -10.0f);
-    sky.s.mouseRight = sky.s.down = 0;
-    sky.s.left = sky.s.mouseLeft = 1;  // both at once cancel
-    sky.s.mouseDown = 1;
-    sky.step();
-    EXPECT_FLOAT_EQ(sky.s.rotateKarte, 0.0f);
-    EXPECT_EQ(sky.s.zKarte, -20.0f);
-    // The window of a frame is that of the zoom the frame began with.
-    EXPECT_EQ(sky.s.picture.karte.zKarte, -20.0f);
+    GameState s = sky({});
+    s.aufgabePlanet = 4;
+    s.aufgabeMond = 1;
+    QuietServices quiet;
+    auto frame = [&](std::int32_t GameState::*a, std::int32_t GameState::*b) {
+        s.*a = s.*b = 1;
+        starMapStep(s, quiet);
+        s.*a = s.*b = 0;
+    };
+    frame(&GameState::right, &GameState::up);
+    EXPECT_FLOAT_EQ(s.rotateKarte, 0.02f);
+    EXPECT_EQ(s.zKarte, 0.0f);  // no nearer than 0
+    EXPECT_EQ(s.aufgabePlanet, 0);
+    EXPECT_EQ(s.aufgabeMond, 0);
+    frame(&GameState::mouseRight, &GameState::down);
+    EXPECT_FLOAT_EQ(s.rotateKarte, 0.0f);
+    EXPECT_EQ(s.zKarte, -10.0f);
+    frame(&GameState::mouseLeft, &GameState::mouseDown);
+    frame(&GameState::left, &GameState::mouseUp);
+    EXPECT_FLOAT_EQ(s.rotateKarte, 0.0f);
+    EXPECT_EQ(s.zKarte, -10.0f);
 }
 
 TEST(StarMap, TheJumpArrivesAtTheOutermostPlanetBeforeTheStarGate) {
     GameState s = freshWorld();
-    int fourteen = -1;
-    for (int i = 0; i < kSternAnzahl && fourteen < 0; ++i) {
-        if (s.stern[static_cast<std::size_t>(i)].planeten == 14) fourteen = i;
-    }
-    ASSERT_GE(fourteen, 0);
-    s.sternenpos = 0;
+    int fourteen = 0;
+    while (s.stern[static_cast<std::size_t>(fourteen)].planeten != 14) ++fourteen;
     s.planetenpos = 8;
-    s.mondpos = 0;
     s.render = 1;
     s.zKarte = -50.0f;
     s.rotateKarte = 0.4f;
-    // Put the system straight above Sol on the chart.
-    Stern& target = s.stern[static_cast<std::size_t>(fourteen)];
-    target.rekt = s.stern[0].rekt + 100.0f / 80.0f * std::sin(0.4f);
-    target.dekl = s.stern[0].dekl + 100.0f / 8.0f * std::cos(0.4f);
+    // Put that system straight above Sol on the turned chart.
+    Stern& ziel = s.stern[static_cast<std::size_t>(fourteen)];
+    ziel.rekt = s.stern[0].rekt + 100.0f / 80.0f * std::sin(0.4f);
+    ziel.dekl = s.stern[0].dekl + 100.0f / 8.0f * std::cos(0.4f);
     s.shift = 1;
     QuietServices quiet(5);
     starMapStep(s, quiet);
@@ -186,13 +130,11 @@ TEST(StarMap, TheJumpArrivesAtTheOutermostPlanetBeforeTheStarGate) {
     EXPECT_EQ(quiet.sounds, std::vector<int>{4});
     EXPECT_EQ(s.rotateKarte, 0.0f);
     EXPECT_EQ(s.zKarte, -50.0f);
-    // The picture still shows the map as it was before the jump.
+    // The frame's picture is still the map seen from Sol.
     EXPECT_EQ(s.picture.karte.standort, 0);
     EXPECT_EQ(s.picture.karte.ziel, fourteen);
-    EXPECT_EQ(s.picture.karte.rotateKarte, 0.4f);
 
-    // The right mouse button jumps as Shift does.
-    s.render = 1;
+    s.render = 1;  // the right mouse button jumps as Shift does
     s.shift = 0;
     s.mouseButtonRight = 1;
     starMapStep(s, quiet);
