@@ -5,6 +5,17 @@
 
 namespace {
 
+// The decoy's explosion counts down where it is drawn; it grows to ten times
+// its hundred frames, and the decoy is gone after the last.
+void decoyStep(GameState& s) {
+    s.picture.dummy = s.dummy;
+    s.picture.dummyExplosion = 0.0f;
+    if (!s.dummy || s.dummy->explode <= 0) return;
+    s.dummy->explode -= 1;
+    s.picture.dummyExplosion = static_cast<float>(100 - s.dummy->explode) * 10.0f;
+    if (s.dummy->explode == 0) s.dummy.reset();
+}
+
 // What the scene drawing used to decide as it drew.
 void sceneStep(GameState& s) {
     s.picture.torTextur = flickerDraw(s.rng);
@@ -12,6 +23,7 @@ void sceneStep(GameState& s) {
     s.blitz = 0;
     // The decoy's flicker draws its numbers whether or not one flies.
     s.picture.dummyTextur = flickerDraw(s.rng);
+    decoyStep(s);
 }
 
 // A message shows while its counter is above 0, which counts it down.

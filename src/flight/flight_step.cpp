@@ -4,14 +4,16 @@
 #include <cmath>
 
 #include "world/collision.h"
+#include "flight/collisions.h"
+#include "flight/combat.h"
 #include "flight/gates.h"
+#include "flight/weapons.h"
 
 namespace {
 
 constexpr float kKampfTempo = 40.0f;
 constexpr float kMaxTempo = 200.0f;
 constexpr float kSchiffRadius = 5.0f;
-constexpr std::uint16_t kZerstoert = 65500;  // schild above this has wrapped below zero
 
 // Speed caps by distance to a station, as multiples of its scale.
 struct Tempolimit {
@@ -23,14 +25,6 @@ constexpr Tempolimit kTempolimits[] = {
     {20.0f, 20.0f},   {12.0f, 12.0f},  {8.0f, 8.0f},
 };
 constexpr float kAndockRadius = 10.0f;
-
-void bounce(GameState& s, Services& services, const D3DVECTOR& start) {
-    s.x = start.x;
-    s.y = start.y;
-    s.z = start.z;
-    s.speed = -s.speed * 0.2f;
-    services.Sound(1);
-}
 
 void stations(GameState& s, Services& services, const D3DVECTOR& start) {
     for (int slot = 0; slot < kStationSlots; ++slot) {
@@ -44,7 +38,7 @@ void stations(GameState& s, Services& services, const D3DVECTOR& start) {
         }
         if (Collision(ship, kSchiffRadius, station.pos, kAndockRadius * station.scale)) {
             if (s.kampf) {
-                bounce(s, services, start);
+                bounceShip(s, services, start);
             } else {
                 s.render = 2;
                 s.nStation = slot;
@@ -117,10 +111,11 @@ void flightStep(GameState& s, Services& services) {
     s.ausserhalb = std::fabs(s.x) > kFeldGrenze || std::fabs(s.y) > kFeldGrenze ||
                    std::fabs(s.z) > kFeldGrenze;
 
+    combatStep(s, services, start);
     stations(s, services, start);
     if (!s.kampf) gatePassages(s, services);
 
-    if (s.schild > kZerstoert) {
+    if (shieldBroken(s)) {
         s.kampf = 0;
         s.gameover = 150;
         Start_newGame(s, services);

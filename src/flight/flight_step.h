@@ -7,7 +7,8 @@
 constexpr float kFeldGrenze = 33000.0f;
 
 // The flight step: combat state and speed limits, the move along last
-// frame's forward vector, the field limit, the stations (speed caps, docking
+// frame's forward vector, the field limit, the combat (weapons, shots, enemy
+// ships, missiles, rocks), the stations (speed caps, docking
 // or bounce), the gates while no enemy attacks, the destruction check and the
 // headlight, the spin and the backdrop, then the turn by nick and kipp; the
 // scene's camera is taken after it.

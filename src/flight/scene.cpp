@@ -101,6 +101,40 @@ void drawShips(Platform& p, const Meshes& m, const GameState& s, D3DMATRIX& worl
     }
 }
 
+// A player's shot glows in its cannon's colour, an enemy's red. A cannon
+// number outside 1..4 (a shot still flying after the cannon was sold) keeps
+// whatever look was bound before.
+void drawShots(Platform& p, const Assets& a, const Meshes& m, const GameState& s, D3DMATRIX& world) {
+    constexpr TextureName kKanonenLicht[] = {lpSonne2Texture, lpSonne1Texture, lpSonne3Texture, lpTor1Texture};
+    for (const auto& shot : s.schuss) {
+        if (!shot) continue;
+        if (shot->typ == kFeindSchuss) {
+            p.setTexture(a.texture[lpSonne2Texture]);
+        } else if (shot->typ == kSpielerSchuss && s.kanone >= 1 && s.kanone <= 4) {
+            p.setTexture(a.texture[kKanonenLicht[s.kanone - 1]]);
+        }
+        Render_Object(p, m[lpXFileSonne], shot->pos, {0, 0, 0}, 5.0f, world);
+    }
+}
+
+void drawMissiles(Platform& p, const Meshes& m, const GameState& s, D3DMATRIX& world) {
+    for (const auto& missile : s.rakete) {
+        if (missile) Render_ScaledObject(p, m[lpXFileRakete], missile->pos, missile->ang, 30.0f, world, 0.7f, 1, 0.7f);
+    }
+}
+
+// The decoy flickers like the gates; exploding, it is a growing fireball.
+void drawDecoy(Platform& p, const Assets& a, const Meshes& m, const GameState& s, D3DMATRIX& world) {
+    p.setTexture(a.texture[lpTor1Texture + s.picture.dummyTextur]);
+    if (!s.picture.dummy) return;
+    const Decoy& decoy = *s.picture.dummy;
+    if (s.picture.dummyExplosion > 0.0f) {
+        Render_Object(p, m[lpXFileExplosion], decoy.pos, decoy.ang, s.picture.dummyExplosion, world);
+    } else {
+        Render_Object(p, m[lpXFileCube], decoy.pos, decoy.ang, 100.0f, world);
+    }
+}
+
 }  // namespace
 
 bool Visible(const GameState& s, const D3DVECTOR& pos) {
@@ -150,9 +184,11 @@ void drawScene(Platform& p, const Assets& a, const Meshes& m, const GameState& s
                             0.2f, 1);
     }
 
+    drawShots(p, a, m, s, world);
+
     p.setTexture(0);
     drawShips(p, m, s, world);
-
-    // The decoy comes here, in the look s.picture.dummyTextur, once one flies.
+    drawMissiles(p, m, s, world);
+    drawDecoy(p, a, m, s, world);
     p.setTexture(0);
 }

@@ -14,7 +14,7 @@ bool Visible(const GameState& s, const D3DVECTOR& pos);
 float sunScale(const Stern& stern, int planetenpos);
 
 // The flight view's 3D picture, in its fixed order: sky, asteroids, the
-// mining asteroid, gates, planet, sun, moons, stations, ships and
-// explosions, seen from the frame's camera, with the looks the simulation
+// mining asteroid, gates, planet, sun, moons, stations, shots, ships and
+// their explosions, missiles and the decoy, seen from the frame's camera, with the looks the simulation
 // chose.
 void drawScene(platform::Platform& p, const Assets& assets, const Meshes& meshes, const GameState& s);

@@ -7,10 +7,13 @@
 
 #include "platform/d3d_vector.h"
 #include "world/asteroid.h"
+#include "world/decoy.h"
 #include "world/enemy_ship.h"
 #include "world/gate.h"
+#include "world/missile.h"
 #include "world/random.h"
 #include "world/services.h"
+#include "world/shot.h"
 #include "world/station.h"
 #include "world/stern.h"
 
@@ -28,6 +31,8 @@ struct Picture {
     bool grauerHimmel = false;     // a flash: the sky in plain grey
     std::int32_t torTextur = 0;    // the gates' look, 0..4 for Tor1 .. Tor5
     std::int32_t dummyTextur = 0;  // the decoy's look, the same way
+    std::optional<Decoy> dummy;    // the decoy as this frame shows it,
+    float dummyExplosion = 0.0f;   //   and its explosion's size, 0 while whole
     bool sichtMeldung = false;     // the cockpit's messages shown this frame
     bool beuteMeldung = false;
     bool bergbauMeldung = false;
@@ -179,6 +184,15 @@ struct GameState {
     // --- the shared generator: unseeded for the universe, seeded by the
     // location and then by the clock on every arrival
     Random rng;
+
+    // --- combat: what flies, and the weapons' counters. Shots and missiles
+    // in flight carry over a passage; the ships they aim at do not.
+    std::array<std::optional<Shot>, kSchussSlots> schuss;
+    std::array<std::optional<Missile>, kRaketenSlots> rakete;
+    std::optional<Decoy> dummy;
+    std::uint16_t energiezaehler = 0;  // recharge of energie, by energielader
+    std::uint16_t schildzaehler = 0;   // recharge of schild, by schildlader
+    std::uint16_t feuerzaehler = 0;    // the cannon's readiness, by kanone
 
     Picture picture;
 

@@ -12,6 +12,11 @@ void Start_newGame(GameState& s, Services& services) {
     Create_newCube(s, services);
 
     s.kampf = 0;
+    // What was flying when the old game ended goes with it: a missile of the
+    // last fight would otherwise hunt the new ship down at Earth.
+    for (auto& shot : s.schuss) shot.reset();
+    for (auto& missile : s.rakete) missile.reset();
+    s.dummy.reset();
     for (int ware = 0; ware < kWarenAnzahl; ++ware) ladung(s, ware) = 0;
     s.passagierziel = 0;
     s.passagiertyp = kKeinePassagiere;

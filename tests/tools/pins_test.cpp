@@ -136,9 +136,9 @@ TEST(Pins, LocationBuilds) {
 }
 
 TEST(Pins, OutThroughEveryPlanetToTheStarMapAndBack) {
-    checkRun({"route.rec", "4711", 3100, "ab20325d30fbc35f",
-              {{2, "d8dcb6325d4feb9f", "2bf62a623162d98e", "4ec4103e8f8b8971", "8742693205999d0a"},
-               {100, "e2046af9e241fe73", "d38aa358a3b54da8", "ee889d77a3bcdcbf", "7d083300278e1fb5"},
+    checkRun({"route.rec", "4711", 3100, "52948fd783d7b053",
+              {{2, "d56c8257d64327e0", "6e11527a2c4b3c8a", "4ec4103e8f8b8971", "8742693205999d0a"},
+               {100, "ecc582150c26f503", "184bdac606c7c575", "5753888aa5a567e8", "7d083300278e1fb5"},
                {200, "7b63e02aaa477bfa", "14650fb0739d0383", "4191d5c305be31ee", "14650fb0739d0383"},
                {2792, "e21199b2c43da794", "14650fb0739d0383", "4f3744b432c8dcce", "81feb4f35b8c9ae6"},
                {3050, "a8ce73e1a1cb03a2", "8f590614bc2de9b7", "2ca2069efa7545ed", "4cb3da1f86b17cb0"}}});
@@ -153,8 +153,8 @@ TEST(Pins, ThroughTheStarGateToAnotherSystem) {
 }
 
 TEST(Pins, ToTheMoonAndBackwardsHome) {
-    checkRun({"moon.rec", "99", 400, "41e3698a73ce1543",
-              {{230, "e1b2518d595ff1c1", "f833f42d06f0f70a", "3f7acef627975322", "5db428348faa69c2"},
-               {335, "b47b50349df69955", "e864db94381c21d6", "7082d309e992ea76", "7d083300278e1fb5"},
-               {365, "75df1ac601a820f1", "78d2fe113e365a21", "9c7fe68f6f5de853", "949343617d5c6389"}}});
+    checkRun({"moon.rec", "99", 400, "e1bc6a2b6cc8dc20",
+              {{230, "2f89449993e83ece", "82527450250ad5ef", "829ba02a7dfdba9b", "5db428348faa69c2"},
+               {335, "5358cbffae14da8c", "cf77fd1b0190cefa", "3c9937020ff5c0bf", "7d083300278e1fb5"},
+               {365, "8599b49c655d216e", "1ce73ebf608cd8bf", "bf2569e80b4ac98b", "949343617d5c6389"}}});
 }

@@ -225,3 +225,71 @@ void writeLocation(JsonWriter& json, const GameState& s, std::uint32_t clock) {
 
     json.endObject();
 }
+
+void writeCombat(JsonWriter& json, const GameState& s) {
+    json.beginObject();
+    json.key("energiezaehler"); json.value(unsigned{s.energiezaehler});
+    json.key("schildzaehler"); json.value(unsigned{s.schildzaehler});
+    json.key("feuerzaehler"); json.value(unsigned{s.feuerzaehler});
+
+    json.key("ships");
+    json.beginArray();
+    for (int slot = 0; slot < kRaumschiffSlots; ++slot) {
+        if (!s.raumschiff[slot]) continue;
+        const EnemyShip& ship = *s.raumschiff[slot];
+        json.beginObject();
+        json.key("slot"); json.value(slot);
+        json.key("typ"); json.value(ship.typ);
+        vector(json, "pos", ship.pos);
+        vector(json, "ang", ship.ang);
+        vector(json, "direction", ship.direction);
+        vector(json, "target", ship.target);
+        json.key("hitPoints"); json.value(ship.hitPoints);
+        json.key("attacking"); json.value(ship.attacking);
+        json.endObject();
+    }
+    json.endArray();
+
+    json.key("schuss");
+    json.beginArray();
+    for (int slot = 0; slot < kSchussSlots; ++slot) {
+        if (!s.schuss[slot]) continue;
+        const Shot& shot = *s.schuss[slot];
+        json.beginObject();
+        json.key("slot"); json.value(slot);
+        json.key("typ"); json.value(shot.typ);
+        vector(json, "pos", shot.pos);
+        vector(json, "velocity", shot.velocity);
+        json.key("life"); json.value(shot.life);
+        json.endObject();
+    }
+    json.endArray();
+
+    json.key("rakete");
+    json.beginArray();
+    for (int slot = 0; slot < kRaketenSlots; ++slot) {
+        if (!s.rakete[slot]) continue;
+        const Missile& missile = *s.rakete[slot];
+        json.beginObject();
+        json.key("slot"); json.value(slot);
+        vector(json, "pos", missile.pos);
+        vector(json, "ang", missile.ang);
+        vector(json, "direction", missile.direction);
+        vector(json, "target", missile.target);
+        json.key("targetIndex"); json.value(missile.targetIndex);
+        json.endObject();
+    }
+    json.endArray();
+
+    json.key("dummy");
+    if (s.dummy) {
+        json.beginObject();
+        vector(json, "pos", s.dummy->pos);
+        vector(json, "ang", s.dummy->ang);
+        json.key("explode"); json.value(s.dummy->explode);
+        json.endObject();
+    } else {
+        json.null();
+    }
+    json.endObject();
+}

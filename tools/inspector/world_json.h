@@ -13,3 +13,7 @@ void writePlayer(JsonWriter& json, const GameState& s);
 
 // Everything the current location holds after it was built.
 void writeLocation(JsonWriter& json, const GameState& s, std::uint32_t clock);
+
+// What fights at the location: the ships with their steering state, the
+// shots, missiles and the decoy in flight, and the weapons' counters.
+void writeCombat(JsonWriter& json, const GameState& s);

@@ -13,7 +13,8 @@
 // and is much faster. With --headless, --record writes what one frame put on
 // the screen (every copy, clear and draw with the device state it was made
 // in, one line each), and --trace writes the player's state after every
-// frame with a fingerprint of the location every 60 frames.
+// frame with a fingerprint of the fight (ships, shots, missiles) and, every
+// 60 frames, of the whole location.
 
 #include <charconv>
 #include <cstdio>
@@ -184,6 +185,9 @@ int main(int argc, char** argv) {
             JsonWriter json;
             writePlayer(json, app.game);
             trace << "frame " << frame << '\n' << json.str() << '\n';
+            JsonWriter combat;
+            writeCombat(combat, app.game);
+            trace << "combat " << std::hex << fnv1a(combat.str()) << std::dec << '\n';
             if (frame % 60 == 0) {
                 JsonWriter location;
                 writeLocation(location, app.game, o.clock);
@@ -198,6 +202,7 @@ int main(int argc, char** argv) {
         json.key("frames"); json.value(static_cast<std::int64_t>(app.frame));
         json.key("player"); writePlayer(json, app.game);
         json.key("world"); writeLocation(json, app.game, o.clock);
+        json.key("combat"); writeCombat(json, app.game);
         json.endObject();
         std::ofstream out(o.dump);
         out << json.str();

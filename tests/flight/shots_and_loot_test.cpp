@@ -1,0 +1,190 @@
+#include <gtest/gtest.h>
+
+#include "flight/collisions.h"
+#include "flight/flight_step.h"
+#include "flight/missiles.h"
+#include "flight/shots.h"
+#include "support/arena.h"
+
+namespace {
+
+Shot& shotAt(GameState& s, int slot, int typ, const D3DVECTOR& pos) {
+    Shot& shot = s.schuss[slot].emplace();
+    shot.typ = typ;
+    shot.pos = pos;
+    shot.life = 50.0f;
+    return shot;
+}
+
+}  // namespace
+
+TEST(Shots, OneShotHitsAStationAndTwoShipsInThatOrder) {
+    GameState s = arena();
+    QuietServices quiet;
+    Station& station = s.station[0].emplace();
+    station.pos = {10000, 0, 0};
+    placeShip(s, 5, 1, {10000, 0, 0});   // peaceful: its hit alarms the guards
+    placeShip(s, 6, 8, {10000, 0, 0}).hitPoints = 1;  // a pirate: this hit kills it
+    placeShip(s, 7, 7, {-20000, 0, 0});  // a guard far away
+    shotAt(s, 0, kSpielerSchuss, {9900, 0, 0}).velocity = {100, 0, 0};
+    const auto geld = s.geld;
+
+    moveShots(s, quiet);
+    EXPECT_EQ(quiet.sounds, (std::vector<int>{7, 7, 7, 9}));
+    EXPECT_EQ(s.raumschiff[5]->hitPoints, 4);
+    EXPECT_TRUE(s.raumschiff[5]->attacking);
+    EXPECT_EQ(s.raumschiff[6]->typ, 20);
+    EXPECT_TRUE(s.raumschiff[7]->attacking);
+    EXPECT_EQ(s.beute, 5);
+    EXPECT_EQ(s.beutezaehler, 60);
+    EXPECT_EQ(s.geld, geld + 5);
+    EXPECT_FALSE(s.schuss[0]);
+}
+
+TEST(Shots, TheFatalShotAndAStationWithoutGuardsAlarmNobody) {
+    GameState s = arena();
+    QuietServices quiet;
+    placeShip(s, 0, 1, {5000, 0, 0}).hitPoints = 1;
+    placeShip(s, 1, 7, {-20000, 0, 0});
+    shotAt(s, 0, kSpielerSchuss, {5000, 0, 0});
+    moveShots(s, quiet);
+    EXPECT_EQ(s.raumschiff[0]->typ, 20);
+    EXPECT_FALSE(s.raumschiff[1]->attacking);
+
+    GameState lone = arena();
+    lone.station[3].emplace().pos = {8000, 0, 0};
+    shotAt(lone, 0, kSpielerSchuss, {8000, 0, 0});
+    moveShots(lone, quiet);
+    EXPECT_FALSE(lone.schuss[0]);
+    EXPECT_EQ(lone.blitz, 1);
+}
+
+TEST(Shots, EnemyShotsCostOneShieldUnitAndCanKillAnEnemyForThePlayersLoot) {
+    GameState s = arena();
+    QuietServices quiet;
+    s.schild = 3;
+    shotAt(s, 0, kFeindSchuss, {540, 0, 0});  // 540 apart is a hit, 550 is not
+    shotAt(s, 1, kFeindSchuss, {0, 550, 0});
+    shotAt(s, 2, kSpielerSchuss, {0, 0, 100});  // the player's own shots pass
+    moveShots(s, quiet);
+    EXPECT_EQ(s.schild, 2);
+    EXPECT_FALSE(s.schuss[0]);
+    EXPECT_TRUE(s.schuss[1]);
+    EXPECT_TRUE(s.schuss[2]);
+
+    placeShip(s, 0, 9, {-9000, 0, 0}).hitPoints = 1;
+    shotAt(s, 3, kFeindSchuss, {-9000, 0, 0});
+    const auto geld = s.geld;
+    moveShots(s, quiet);
+    EXPECT_EQ(s.geld, geld + 20);
+}
+
+TEST(Loot, ByFireIntervalOfTheType) {
+    // fireInterval 1, 2, 3, 4 pay 20, 15, 10, 5.
+    const std::pair<int, int> loot[] = {{9, 20}, {5, 15}, {6, 15}, {7, 15}, {1, 10}, {10, 10}, {8, 5}, {12, 5}};
+    for (const auto& [typ, beute] : loot) {
+        GameState s = arena();
+        QuietServices quiet;
+        placeShip(s, 0, typ, {});
+        destroyEnemyShip(s, quiet, 0, true);
+        EXPECT_EQ(s.beute, beute) << typ;
+        EXPECT_EQ(quiet.sounds, std::vector<int>{9});
+    }
+    GameState rich = arena();
+    QuietServices quiet;
+    rich.geld = INT32_MAX - 3;
+    placeShip(rich, 0, 9, {});
+    destroyEnemyShip(rich, quiet, 0, true);
+    EXPECT_EQ(rich.geld, INT32_MAX);
+    destroyEnemyShip(rich, quiet, 1, true);  // an empty slot: nothing to destroy
+    EXPECT_EQ(quiet.sounds.size(), 1u);
+}
+
+TEST(Missiles, HitsOnDecoyShipAndEnemiesInTheirOrder) {
+    GameState s = arena();
+    QuietServices quiet;
+    s.schild = 20;
+    s.dummy.emplace().pos = {3000, 0, 0};
+    s.rakete[0].emplace().pos = {3150, 0, 0};
+    s.rakete[1].emplace().pos = {250, 0, 0};
+    placeShip(s, 4, 4, {0, 5000, 0});
+    placeShip(s, 8, 4, {0, 5000, 0}).typ = 40;  // a wreck counts too
+    s.rakete[kSpielerRakete].emplace().pos = {0, 5400, 0};
+    const auto geld = s.geld;
+
+    missileHits(s, quiet);
+    EXPECT_EQ(s.schild, 8);  // the decoy's blast costs 6 as well
+    EXPECT_EQ(s.dummy->explode, 100);
+    EXPECT_FALSE(s.rakete[0]);
+    EXPECT_FALSE(s.rakete[1]);
+    EXPECT_EQ(s.raumschiff[4]->typ, 20);
+    EXPECT_EQ(s.raumschiff[8]->typ, 40);  // the missile is spent on the first
+    EXPECT_FALSE(s.rakete[kSpielerRakete]);
+    EXPECT_EQ(s.geld, geld + 10);
+    EXPECT_EQ(quiet.sounds, (std::vector<int>{6, 6, 9}));
+}
+
+TEST(Missiles, APlayersMissileWhosePreyIsGoneStoresNothingButStillDraws) {
+    GameState s = arena();
+    Missile& missile = s.rakete[kSpielerRakete].emplace();
+    missile.targetIndex = 7;
+    const auto draws = s.rng.draws();
+    guideMissiles(s);
+    EXPECT_FALSE(s.rakete[kSpielerRakete]);
+    EXPECT_EQ(s.rng.draws(), draws + 1);
+
+    // An enemy missile exactly at its aim point: no way to go, still its draw.
+    GameState t = arena();
+    t.rakete[0].emplace();
+    const auto before = t.rng.draws();
+    guideMissiles(t);
+    EXPECT_EQ(t.rng.draws(), before + 1);
+    ASSERT_TRUE(t.rakete[0]);
+    EXPECT_EQ(t.rakete[0]->pos, D3DVECTOR(0, 100, 0));
+    EXPECT_EQ(t.rakete[0]->target, D3DVECTOR(0, 0, 0));
+}
+
+TEST(Missiles, TheDecoyLuresEnemyMissilesButNotThePlayers) {
+    GameState s = arena();
+    s.dummy.emplace().pos = {0, 0, 7000};
+    s.rakete[3].emplace().pos = {0, 0, 9000};
+    placeShip(s, 1, 4, {5000, 0, 0});
+    s.rakete[kSpielerRakete].emplace().targetIndex = 1;
+    guideMissiles(s);
+    EXPECT_EQ(s.rakete[3]->target, D3DVECTOR(0, 0, 7000));
+    EXPECT_EQ(s.rakete[kSpielerRakete]->target, s.raumschiff[1]->pos);
+}
+
+TEST(Missiles, WarningEveryFiftyFramesWhileAnEnemyMissileFlies) {
+    GameState s = arena();
+    QuietServices quiet;
+    s.rakete[kSpielerRakete].emplace();
+    for (int i = 0; i < 10; ++i) missileWarning(s, quiet);
+    EXPECT_TRUE(quiet.sounds.empty());
+    s.rakete[0].emplace();
+    for (int i = 0; i < 102; ++i) missileWarning(s, quiet);
+    EXPECT_EQ(quiet.sounds, (std::vector<int>{3, 3, 3}));  // after 2, 52 and 102 frames
+}
+
+TEST(Combat, ALargeHitInOneFrameEndsTheGame) {
+    GameState s = arena();
+    QuietServices quiet;
+    s.schild = 3;
+    s.geld = 5000;
+    for (int n = 0; n < kFeindRaketen; ++n) s.rakete[n].emplace().pos = {0, -100, 0};
+    for (int slot = 0; slot < 40; ++slot) shotAt(s, slot, kFeindSchuss, {0, 0, 0});
+    flightStep(s, quiet);  // 24 + 40 units: the count would wrap past the window
+    EXPECT_EQ(s.gameover, 150);
+    EXPECT_EQ(s.schild, 3);
+    EXPECT_EQ(s.geld, 100);
+
+    // The new game starts with nothing of the old fight in the air.
+    s.rakete[1].emplace().pos = {0, -150, 0};
+    s.schuss[7].emplace().typ = kFeindSchuss;
+    s.schild = 0;
+    s.gameover = 0;
+    flightStep(s, quiet);
+    EXPECT_EQ(s.gameover, 150);
+    EXPECT_FALSE(s.rakete[1]);
+    EXPECT_FALSE(s.schuss[7]);
+}

@@ -1,0 +1,166 @@
+#include <gtest/gtest.h>
+
+#include "flight/weapons.h"
+#include "support/arena.h"
+
+TEST(Weapons, RechargeByChargerLevelUpToSevenUnitsPerStorageLevel) {
+    GameState s = arena();
+    s.energie = 0;
+    s.schild = 0;
+    int frames = 0;
+    while (s.energie == 0) {
+        recharge(s);
+        ++frames;
+    }
+    EXPECT_EQ(frames, 91);  // the counter must pass 90
+    EXPECT_EQ(s.schild, 0);
+    for (int i = frames; i < 121; ++i) recharge(s);
+    EXPECT_EQ(s.schild, 1);
+
+    s.energielader = 10;
+    s.energiespeicher = 4;
+    s.energie = 27;
+    s.energiezaehler = 0;
+    for (int i = 0; i < 10; ++i) recharge(s);  // 100 > 90
+    EXPECT_EQ(s.energie, 28);
+    for (int i = 0; i < 100; ++i) recharge(s);
+    EXPECT_EQ(s.energie, 28);  // the cap of storage level 4
+}
+
+TEST(Weapons, CannonFiresEvery11_6_4_3FramesForOneUnitEach) {
+    const int intervals[] = {11, 6, 4, 3};
+    for (int kanone = 1; kanone <= 4; ++kanone) {
+        GameState s = arena();
+        QuietServices quiet;
+        s.kanone = static_cast<std::uint16_t>(kanone);
+        s.energie = 20;
+        s.energielader = 0;
+        s.feuer = 1;
+        std::vector<int> shotFrames;
+        for (int frame = 1; frame <= 30; ++frame) {
+            recharge(s);
+            const int before = s.energie;
+            fireCannon(s, quiet);
+            if (s.energie != before) shotFrames.push_back(frame);
+        }
+        ASSERT_GE(shotFrames.size(), 2u) << kanone;
+        EXPECT_EQ(shotFrames[0], intervals[kanone - 1]) << kanone;
+        EXPECT_EQ(shotFrames[1] - shotFrames[0], intervals[kanone - 1]) << kanone;
+        EXPECT_EQ(s.energie, 20 - static_cast<int>(shotFrames.size()));
+        ASSERT_TRUE(s.schuss[0]);
+        EXPECT_EQ(s.schuss[0]->life, 100.0f * kanone);
+        EXPECT_EQ(quiet.sounds.front(), 2);
+    }
+}
+
+TEST(Weapons, AShotLeavesAlongTheViewAndAFullTableSpendsNothing) {
+    GameState s = arena();
+    QuietServices quiet;
+    s.speed = 30.0f;
+    s.backsight = -1;
+    s.feuer = 1;
+    s.feuerzaehler = 11;
+    fireCannon(s, quiet);
+    ASSERT_TRUE(s.schuss[0]);
+    EXPECT_EQ(s.schuss[0]->pos, D3DVECTOR(-50, 0, 0));
+    EXPECT_EQ(s.schuss[0]->velocity, D3DVECTOR(30 - 200, 0, 0));  // the ship's own speed stays in it
+    EXPECT_EQ(s.blitz, 1);
+
+    for (int slot = 0; slot < kSchussFeuerSlots; ++slot) s.schuss[slot].emplace();
+    s.feuerzaehler = 11;
+    const auto energie = s.energie;
+    fireCannon(s, quiet);
+    EXPECT_EQ(s.energie, energie);
+    EXPECT_EQ(s.feuerzaehler, 11);
+    EXPECT_FALSE(s.schuss[kSchussFeuerSlots]);
+
+    s.schuss[5].reset();
+    s.energie = 0;
+    fireCannon(s, quiet);
+    EXPECT_FALSE(s.schuss[5]);  // no energy, no shot
+}
+
+TEST(Weapons, GigaBombOnlyInCombatAndWithoutLoot) {
+    GameState s = arena();
+    QuietServices quiet;
+    placeShip(s, 3, 8, {5000, 0, 0});
+    placeShip(s, 4, 1, {6000, 0, 0});
+    s.gigabomben = 1;
+    s.gigabombKey = 1;
+    fireGigaBomb(s, quiet);
+    EXPECT_EQ(s.gigabomben, 1);  // kampf not set: nothing happens, nothing spent
+
+    s.kampf = 1;
+    const auto geld = s.geld;
+    fireGigaBomb(s, quiet);
+    EXPECT_EQ(s.gigabomben, 0);
+    EXPECT_EQ(s.raumschiff[3]->typ, 20);
+    EXPECT_EQ(s.raumschiff[4]->typ, 1);  // peaceful ships are spared
+    EXPECT_EQ(s.geld, geld);
+    EXPECT_EQ(s.beutezaehler, 0);
+    EXPECT_EQ(quiet.sounds, std::vector<int>{6});
+    EXPECT_EQ(s.gigabombKey, 1);
+}
+
+TEST(Weapons, DecoyOnlyWhileAnEnemyMissileFlies) {
+    GameState s = arena();
+    s.kampf = 1;
+    s.ecm = 2;
+    s.ecmKey = 1;
+    s.speed = 10.0f;
+    s.rakete[kSpielerRakete].emplace();
+    launchDecoy(s);
+    EXPECT_FALSE(s.dummy);  // the player's own missile does not count
+    EXPECT_EQ(s.ecm, 2);
+
+    s.rakete[2].emplace();
+    launchDecoy(s);
+    ASSERT_TRUE(s.dummy);
+    EXPECT_EQ(s.dummy->pos, D3DVECTOR(-1000, 0, 0));  // behind a ship flying forward
+    EXPECT_EQ(s.dummy->ang, D3DVECTOR(0, 0, 9000));
+    launchDecoy(s);
+    EXPECT_EQ(s.ecm, 1);  // one at a time
+
+    s.dummy.reset();
+    s.speed = 0.0f;
+    launchDecoy(s);
+    EXPECT_EQ(s.dummy->pos, D3DVECTOR(1000, 0, 0));
+}
+
+TEST(Weapons, AMissileLeavesOnlyWithAFreeLauncherAndAnAttackerToHunt) {
+    GameState s = arena();
+    s.kampf = 1;
+    s.lenkraketen = 3;
+    s.missileKey = 1;
+    launchMissile(s);
+    EXPECT_EQ(s.missileKey, 0);
+    EXPECT_FALSE(s.rakete[kSpielerRakete]);
+    EXPECT_EQ(s.lenkraketen, 3);  // nothing attacks: it stays aboard
+
+    placeShip(s, 2, 8, {});
+    placeShip(s, 9, 4, {});
+    placeShip(s, 12, 1, {});
+    s.missileKey = 1;
+    launchMissile(s);
+    ASSERT_TRUE(s.rakete[kSpielerRakete]);
+    EXPECT_EQ(s.rakete[kSpielerRakete]->targetIndex, 9);  // the highest attacking slot
+    EXPECT_EQ(s.rakete[kSpielerRakete]->ang, s.blickrichtung);
+    EXPECT_EQ(s.lenkraketen, 2);
+
+    s.missileKey = 1;
+    launchMissile(s);
+    EXPECT_EQ(s.lenkraketen, 2);  // the launcher is busy
+}
+
+TEST(Weapons, ShieldBelowZeroStaysBrokenHoweverHardTheHits) {
+    GameState s = arena();
+    s.schild = 1;
+    damageShield(s, 1);
+    EXPECT_EQ(s.schild, 0);
+    EXPECT_FALSE(shieldBroken(s));  // a shield of 0 still flies
+    damageShield(s, 1);
+    EXPECT_TRUE(shieldBroken(s));
+    s.schild = 3;
+    for (int i = 0; i < 8; ++i) damageShield(s, 6);  // 48 units in one frame
+    EXPECT_TRUE(shieldBroken(s));
+}
