@@ -10,9 +10,5 @@
 // The star map: the panel, and a way back into the system.
 void drawStarMapPlaceholder(platform::Platform& p, const Assets& assets);
 
-// The screen of the station docked at: its name on the panel, and the way
-// out.
-void drawStationPlaceholder(platform::Platform& p, const Assets& assets, const GameState& s);
-
 // The options menu over the flight view.
 void drawOptionsMenuPlaceholder(platform::Platform& p, const Assets& assets);

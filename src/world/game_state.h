@@ -33,6 +33,12 @@ struct Picture {
     bool bergbauMeldung = false;
     bool gameOverMeldung = false;
     float sprungSicht = 1.0f;      // the jump animation's field of view
+
+    // The stations and missions: the traffic station's income as the
+    // arrival showed it (the criminals' fare is cleared once shown), and the
+    // cockpit's message that the mission is done.
+    std::int32_t einnahmenGezeigt = 0;
+    bool missionsMeldung = false;
 };
 
 // Everything the game knows about the player, the universe and the current
@@ -135,6 +141,12 @@ struct GameState {
     std::int32_t abspeichern = 0;  // options menu open
     std::int32_t render = 0;       // frame mode: 0 flight, 1 star map, 2 docked, 3 jump
     std::int32_t raketenwarnz = 2; // frames to the next missile warning sound
+
+    // --- missions: whether the location built is the accepted mission's
+    // target cell (kills here are the mission fight), and the frames left of
+    // the cockpit's message that the mission is done
+    bool missionskampf = false;
+    std::int32_t missionsmeldungz = 0;
 
     // --- the universe: 545 systems, built once at start-up
     std::vector<Stern> stern;
