@@ -150,3 +150,19 @@ TEST(Pins, ToTheMoonAndBackwardsHome) {
                {335, "b47b50349df69955", "e864db94381c21d6", "7082d309e992ea76", "7d083300278e1fb5"},
                {365, "75df1ac601a820f1", "78d2fe113e365a21", "9c7fe68f6f5de853", "949343617d5c6389"}}});
 }
+
+TEST(Pins, DockedAtEarthsTradeStation) {
+    checkRun({"trade_station.rec", "4711", 350, "397316614232888a",
+              {{312, "c833f0241e6b4fd0", "14650fb0739d0383", "95efa62e93cff394", "34efe23eecd28709"},
+               {345, "6b50920f51e8cd24", "f02bef9ae723d998", "7082d309e992ea76", "7d083300278e1fb5"}}});
+}
+
+TEST(Pins, DockedAtEarthsTrafficStation) {
+    checkRun({"traffic_station.rec", "4711", 340, "059f78fbc86ffed5",
+              {{318, "7b03739407a9aab9", "14650fb0739d0383", "faf111fc377800ed", "4e2fb471d2964574"}}});
+}
+
+TEST(Pins, DockedAtTheMoonsCombatStation) {
+    checkRun({"moon_combat_station.rec", "4711", 540, "ede8f90edfa5133f",
+              {{520, "4465a1c89fc8da99", "14650fb0739d0383", "d229f86fb6938f0a", "febaa2b53dfb7869"}}});
+}
