@@ -140,6 +140,7 @@ TEST(StationScreens, CombatStationPinned) {
 
 TEST(StationScreens, TheMissionsCellLineStandsWhereEachGovernmentsTextPutsIt) {
     constexpr int kZeileDesSektors[] = {280, 280, 216, 264, 216, 232, 216};
+    std::string alleTexte;
     for (int regierung = 0; regierung < 8; ++regierung) {
         SCOPED_TRACE(regierung);
         Screen t(kKampfstation);
@@ -152,11 +153,13 @@ TEST(StationScreens, TheMissionsCellLineStandsWhereEachGovernmentsTextPutsIt) {
             if (t.charAt(936, y) == 'W' && t.charAt(952, y) == '9') gefunden = y;
         }
         EXPECT_EQ(gefunden, regierung < 7 ? kZeileDesSektors[regierung] : -1);
+        alleTexte += t.text() + '\n';
         if (regierung == 7) {
             EXPECT_EQ(t.s.aufgabePlanet, 0);
             EXPECT_NE(t.text().find("Keks."), std::string::npos);
         }
     }
+    EXPECT_EQ(hex(fnv1a(alleTexte)), "e8cc764297a422de") << alleTexte;  // every government's text, pinned
 }
 
 TEST(StationScreens, TheTrafficStationShowsWaitingPassengersInsteadOfTheOffer) {
