@@ -13,6 +13,7 @@
 #include "ui/placeholder_screens.h"
 #include "ui/radar.h"
 #include "ui/star_map_screen.h"
+#include "ui/station_screens.h"
 
 namespace {
 
@@ -49,8 +50,8 @@ void drawStarMap(App& app) {
 }
 
 void drawDocked(App& app) {
-    scene3D(app.platform, app.assets.texture[lpGrauTexture], [] {});
-    drawStationPlaceholder(app.platform, app.assets, app.game);
+    drawStationModel(app.platform, app.assets, app.meshes, app.game);
+    drawStationPanel(app.platform, app.assets, app.game);
 }
 
 void drawJump(App& app) {
@@ -103,9 +104,12 @@ void render_frame(App& app) {
         p.flip();
     }
     if (s.render == 2) {
-        dockedStep(s);
-        drawDocked(app);
-        p.flip();
+        dockedStep(s, app);
+        if (s.render == 2) {  // a frame at no station went back to flight
+            drawDocked(app);
+            p.flip();
+            leaveStation(s);
+        }
     }
     if (s.render == 3) {
         jumpAnimationStep(s);

@@ -1,5 +1,7 @@
 #include "flight/collisions.h"
 
+#include "stations/combat_station.h"
+
 namespace {
 constexpr int kWache = 7;
 constexpr int kZerstoertTyp = 20;
@@ -15,6 +17,7 @@ void destroyEnemyShip(GameState& s, Services& services, int slot, bool withLoot)
     s.beute = (5 - ship.fireInterval) * 5;
     s.beutezaehler = kBeuteFrames;
     addIncome(s, s.beute);
+    missionKill(s);  // the mission fight pays more, and its last kill ends it
 }
 
 void alarmGuards(GameState& s) {

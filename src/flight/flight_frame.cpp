@@ -37,6 +37,7 @@ void countMessages(GameState& s) {
     s.picture.sichtMeldung = countDown(s.sightchg);
     s.picture.beuteMeldung = countDown(s.beutezaehler);
     s.picture.bergbauMeldung = countDown(s.bergbaumeldungz);
+    s.picture.missionsMeldung = countDown(s.missionsmeldungz);
 }
 
 // While the game-over message shows, the ship is held at the centre; the new

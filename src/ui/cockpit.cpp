@@ -143,6 +143,7 @@ void messages(TextLayer& t, const GameState& s) {
             default: break;
         }
     }
+    if (s.picture.missionsMeldung) t.Text(100, 224, GameText("  Auftrag erfuellt, Sektor gesaeubert~"));
 }
 
 }  // namespace

@@ -3,14 +3,6 @@
 #include "ui/cockpit.h"
 #include "ui/text.h"
 
-void drawStationPlaceholder(platform::Platform& p, const Assets& assets, const GameState& s) {
-    drawPanel(p, assets);
-    TextLayer text(p, assets.zeichensatz);
-    if (s.nStation >= 0 && s.nStation < kStationSlots) text.Text(776, 8, kStationTitel[s.nStation]);
-    text.Text(80, 352, GameText("Diese Station ist noch im Bau.~"));
-    text.Text(16, 700, GameText("Verlassen der Station: Shift/rechte Maustaste~"));
-}
-
 void drawOptionsMenuPlaceholder(platform::Platform& p, const Assets& assets) {
     TextLayer text(p, assets.zeichensatz);
     text.Text(64, 288, GameText(" Speichern und Laden sind noch im Bau. ~"));

@@ -7,9 +7,6 @@
 // The screens that are not built yet. Each says so, and how to go on, so
 // that nobody is stuck in them.
 
-// The screen of the station docked at: its name on the panel, and the way
-// out.
-void drawStationPlaceholder(platform::Platform& p, const Assets& assets, const GameState& s);
 
 // The options menu over the flight view.
 void drawOptionsMenuPlaceholder(platform::Platform& p, const Assets& assets);

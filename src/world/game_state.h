@@ -51,6 +51,11 @@ struct Picture {
         std::uint16_t ziel = 0;
         std::array<bool, kSternAnzahl> sichtbar{};
     } karte;
+    // The stations and missions: the traffic station's income as the
+    // arrival showed it (the criminals' fare is cleared once shown), and the
+    // cockpit's message that the mission is done.
+    std::int32_t einnahmenGezeigt = 0;
+    bool missionsMeldung = false;
 };
 
 // Everything the game knows about the player, the universe and the current
@@ -159,6 +164,11 @@ struct GameState {
     // axis, radians, back to 0 after every jump
     float zKarte = 0.0f;
     float rotateKarte = 0.0f;
+    // --- missions: whether the location built is the accepted mission's
+    // target cell (kills here are the mission fight), and the frames left of
+    // the cockpit's message that the mission is done
+    bool missionskampf = false;
+    std::int32_t missionsmeldungz = 0;
 
     // --- the universe: 545 systems, built once at start-up
     std::vector<Stern> stern;

@@ -195,9 +195,14 @@ void Create_newCube(GameState& s, Services& services) {
     const bool geschuetzt = s.station[kHandelsstation] || s.station[kWerftstation] ||
                             s.station[kVerkehrsstation];
     if (!geschuetzt && s.rng.rand() % 30 < danger) addGroup(s, 8, kPiraten, r, waffen);
+    s.missionskampf = false;
     if (s.aufgabePlanet != 0 && s.aufgabeMond != 0) {
         addGroup(s, 8, kMissionsgruppe, r, false);
     }
+    // Arriving at the pending mission's target cell makes its kills the
+    // mission fight.
+    const bool mission = s.aufgabePlanet != 0 || s.aufgabeMond != 0;
+    s.missionskampf = mission && s.planetenpos == s.aufgabePlanet && s.mondpos == s.aufgabeMond;
 
     setMarketPrices(s);
     drawPassengerOffer(s);

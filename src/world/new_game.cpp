@@ -7,6 +7,10 @@ void Start_newGame(GameState& s, Services& services) {
     s.sternenpos = 0;
     s.mondpos = 0;
 
+    // The last game's mission would bring its squadron to Earth.
+    s.aufgabePlanet = 0;
+    s.aufgabeMond = 0;
+
     // Before the rest is reset: the cargo and passengers of the game that
     // just ended still take part in choosing Earth's pirates.
     Create_newCube(s, services);

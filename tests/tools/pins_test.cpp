@@ -158,3 +158,19 @@ TEST(Pins, ToTheMoonAndBackwardsHome) {
                {335, "5358cbffae14da8c", "cf77fd1b0190cefa", "3c9937020ff5c0bf", "7d083300278e1fb5"},
                {365, "8599b49c655d216e", "1ce73ebf608cd8bf", "bf2569e80b4ac98b", "949343617d5c6389"}}});
 }
+
+TEST(Pins, DockedAtEarthsTradeStation) {
+    checkRun({"trade_station.rec", "4711", 350, "397316614232888a",
+              {{312, "c833f0241e6b4fd0", "14650fb0739d0383", "95efa62e93cff394", "34efe23eecd28709"},
+               {345, "6b50920f51e8cd24", "f02bef9ae723d998", "7082d309e992ea76", "7d083300278e1fb5"}}});
+}
+
+TEST(Pins, DockedAtEarthsTrafficStation) {
+    checkRun({"traffic_station.rec", "4711", 340, "059f78fbc86ffed5",
+              {{318, "7b03739407a9aab9", "14650fb0739d0383", "faf111fc377800ed", "4e2fb471d2964574"}}});
+}
+
+TEST(Pins, DockedAtTheMoonsCombatStation) {
+    checkRun({"moon_combat_station.rec", "4711", 540, "ede8f90edfa5133f",
+              {{520, "4465a1c89fc8da99", "14650fb0739d0383", "d229f86fb6938f0a", "febaa2b53dfb7869"}}});
+}

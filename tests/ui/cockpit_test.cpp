@@ -159,5 +159,10 @@ TEST(Cockpit, TheFramesMessages) {
     EXPECT_EQ(panel.line(192, 100, 19), "             Geld +");
     const std::string loot{panel.charAt(410, 192), panel.charAt(426, 192), panel.charAt(442, 192)};
     EXPECT_EQ(loot, "250");
+
+    s.picture.bergbauMeldung = false;
+    s.picture.missionsMeldung = true;
+    panel.draw();
+    EXPECT_EQ(panel.line(224, 100, 38), "  Auftrag erfuellt, Sektor gesaeubert");
 }
 

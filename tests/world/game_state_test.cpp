@@ -2,6 +2,7 @@
 
 #include "support/test_world.h"
 #include "world/goods.h"
+#include "world/ship_types.h"
 
 TEST(GameState, NewGameAfterAGameOverInCombat) {
     GameState s = freshWorld();
@@ -52,20 +53,22 @@ TEST(GameState, NewGameAfterAGameOverInCombat) {
     // Earth's location was built: its market is open.
     EXPECT_TRUE(s.station[kHandelsstation].has_value());
     EXPECT_GT(s.uran, 0);
-    // An accepted mission outlives the new game.
-    EXPECT_EQ(s.aufgabePlanet, 3);
-    EXPECT_EQ(s.aufgabeMond, 1);
+    // The old game's mission is gone with it.
+    EXPECT_EQ(s.aufgabePlanet, 0);
+    EXPECT_EQ(s.aufgabeMond, 0);
+    EXPECT_FALSE(s.missionskampf);
 }
 
-// Earth is built before the rest is reset: the old game's strength still
-// sizes the squadron of an accepted mission that waits there.
-TEST(GameState, TheNewGamesEarthIsBuiltWithTheOldShip) {
+// A new game after a game with a mission starts in peace: Earth holds the
+// ships of an arrival without a mission, and none of them is a pirate.
+TEST(GameState, ANewGameAfterAMissionStartsInPeace) {
     GameState strong = freshWorld();
     strong.kanone = 4;
     strong.energielader = strong.schildlader = 10;
     strong.aufgabePlanet = 3;
     strong.aufgabeMond = 1;
     GameState built = strong;
+    built.aufgabePlanet = built.aufgabeMond = 0;
     QuietServices quiet(4321);
     arrive(built, 0, 2, 0, 4321);
     Start_newGame(strong, quiet);
@@ -73,6 +76,7 @@ TEST(GameState, TheNewGamesEarthIsBuiltWithTheOldShip) {
         EXPECT_EQ(strong.raumschiff[slot].has_value(), built.raumschiff[slot].has_value()) << slot;
         if (strong.raumschiff[slot] && built.raumschiff[slot]) {
             EXPECT_EQ(strong.raumschiff[slot]->typ, built.raumschiff[slot]->typ) << slot;
+            EXPECT_FALSE(isPirateType(strong.raumschiff[slot]->typ)) << slot;
         }
     }
     EXPECT_EQ(strong.kanone, 1);

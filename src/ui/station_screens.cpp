@@ -1,0 +1,38 @@
+#include "ui/station_screens.h"
+
+#include "platform/render_object.h"
+#include "stations/docking.h"
+#include "ui/cockpit.h"
+
+void drawStationModel(platform::Platform& p, const Assets& assets, const Meshes& meshes, const GameState& s) {
+    D3DMATRIX view;
+    D3DUtil_SetViewMatrix(view, {-1500, 0, 0}, {0, 0, 0}, {0, 1, 0});
+    p.setTransform(platform::TransformState::View, view);
+    p.clear(true, 0, true, 1.0f);
+    p.setTexture(assets.texture[lpGrauTexture]);
+    if (!p.beginScene()) return;
+    if (const Station* station = dockedStation(s)) {
+        if (station->typ >= 0 && station->typ < kStationSlots) {
+            D3DMATRIX world;
+            Render_ScaledObject(p, meshes[lpXFileStation1 + station->typ], {0, 0, 0}, {0.5f, s.stationsrotation, 0.5f},
+                                station->scale, world, 1, 0.2f, 1);
+        }
+    }
+    p.endScene();
+}
+
+void drawStationPanel(platform::Platform& p, const Assets& assets, const GameState& s) {
+    drawPanel(p, assets);
+    TextLayer t(p, assets.zeichensatz);
+    t.Cls();
+    t.Text(16, 700, GameText("Verlassen der Station: Shift/rechte Maustaste~"));
+    const Station* station = dockedStation(s);
+    if (!station) return;
+    switch (station->typ) {
+        case kHandelsstation: drawTradeScreen(t, s); break;
+        case kWerftstation: drawShipyardScreen(t, s); break;
+        case kVerkehrsstation: drawTrafficScreen(t, s); break;
+        case kKampfstation: drawCombatScreen(t, s); break;
+        default: break;
+    }
+}
