@@ -10,6 +10,7 @@
 #include "platform/render_object.h"
 #include "stations/docking.h"
 #include "ui/cockpit.h"
+#include "ui/options_menu_screen.h"
 #include "ui/placeholder_screens.h"
 #include "ui/radar.h"
 
@@ -35,7 +36,7 @@ void drawFlight(App& app) {
     scene3D(p, app.assets.texture[lpGrauTexture], [&] { drawScene(p, app.assets, app.meshes, s); });
     drawCockpit(p, app.assets, s);
     drawClosingMessages(p, app.assets, s);
-    if (s.abspeichern) drawOptionsMenuPlaceholder(p, app.assets);
+    drawOptionsMenu(p, app.assets, s);
     Radar(p, app.assets, app.meshes, s, app.ErrStr);
 }
 
@@ -86,6 +87,7 @@ void render_frame(App& app) {
     if (s.optionsKey && s.kampf == 0) {
         s.abspeichern = 1;
         s.optionsKey = 0;
+        s.zeig = 0;
     }
 
     if (s.render == 0) {

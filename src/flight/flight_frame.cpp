@@ -53,6 +53,6 @@ void flightFrame(GameState& s, Services& services) {
     sceneStep(s);
     countMessages(s);
     gameOverStep(s, services);
-    optionsMenuStep(s);
+    Abspeichern(s, services);
     turnShip(s);
 }

@@ -18,9 +18,3 @@ void drawStationPlaceholder(platform::Platform& p, const Assets& assets, const G
     text.Text(80, 352, GameText("Diese Station ist noch im Bau.~"));
     text.Text(16, 700, GameText("Verlassen der Station: Shift/rechte Maustaste~"));
 }
-
-void drawOptionsMenuPlaceholder(platform::Platform& p, const Assets& assets) {
-    TextLayer text(p, assets.zeichensatz);
-    text.Text(64, 288, GameText(" Speichern und Laden sind noch im Bau. ~"));
-    text.Text(64, 304, GameText("      Weiter: Return/linke Maustaste    ~"));
-}

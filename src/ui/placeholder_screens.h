@@ -13,6 +13,3 @@ void drawStarMapPlaceholder(platform::Platform& p, const Assets& assets);
 // The screen of the station docked at: its name on the panel, and the way
 // out.
 void drawStationPlaceholder(platform::Platform& p, const Assets& assets, const GameState& s);
-
-// The options menu over the flight view.
-void drawOptionsMenuPlaceholder(platform::Platform& p, const Assets& assets);

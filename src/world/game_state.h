@@ -136,6 +136,11 @@ struct GameState {
     std::int32_t render = 0;       // frame mode: 0 flight, 1 star map, 2 docked, 3 jump
     std::int32_t raketenwarnz = 2; // frames to the next missile warning sound
 
+    // --- the options menu: why the last save or load did not work, and
+    // the frames left to show it (save/options_menu.h)
+    std::int32_t menuMeldung = 0;
+    std::int32_t menuMeldungz = 0;
+
     // --- the universe: 545 systems, built once at start-up
     std::vector<Stern> stern;
 
