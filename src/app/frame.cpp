@@ -92,22 +92,22 @@ void render_frame(App& app) {
 
     if (s.render == 0) {
         flightFrame(s, app);
-        drawFlight(app);
+        if (app.drawPictures) drawFlight(app);
         p.flip();
     }
     if (s.render == 1) {
         starMapStep(s, app);
-        drawStarMap(app);
+        if (app.drawPictures) drawStarMap(app);
         p.flip();
     }
     if (s.render == 2) {
         dockedStep(s);
-        drawDocked(app);
+        if (app.drawPictures) drawDocked(app);
         p.flip();
     }
     if (s.render == 3) {
         jumpAnimationStep(s);
-        drawJump(app);
+        if (app.drawPictures) drawJump(app);
         p.flip();
         endJump(app);
     }
