@@ -129,6 +129,14 @@ TEST_F(BitmapTest, HeadersClaimingHugePicturesAreRefused) {
         return platform::loadBitmapFromMemory(b.data(), b.size(), out);
     };
     EXPECT_FALSE(withSize(platform::kLargestBitmap + 1, 2));
+    // A whole picture one pixel too wide is refused; one at the limit is read.
+    for (const int width : {platform::kLargestBitmap, platform::kLargestBitmap + 1}) {
+        SDL_Surface* wide = SDL_CreateRGBSurfaceWithFormat(0, width, 1, 24, SDL_PIXELFORMAT_RGB24);
+        ASSERT_NE(wide, nullptr);
+        ASSERT_EQ(SDL_SaveBMP(wide, path("breit.bmp").c_str()), 0);
+        SDL_FreeSurface(wide);
+        EXPECT_EQ(loadBitmap(path("breit.bmp"), image), width <= platform::kLargestBitmap) << width;
+    }
     EXPECT_FALSE(withSize(3, 0x80000000u));  // the most negative height
     EXPECT_FALSE(withSize(100000, 100000));
     EXPECT_FALSE(withSize(0, 2));
