@@ -1,20 +1,31 @@
 #!/usr/bin/env bash
-# Builds the .X reader's fuzz target with Clang's libFuzzer into build/fuzz
-# and runs it for a number of seconds (default 60) on a working copy of the
-# seed corpus. Fails when the fuzzer finds a crash; the input that caused it
-# is kept in build/fuzz/artifacts/.
-#   scripts/fuzz.sh [seconds]
+# Builds the fuzz targets with Clang's libFuzzer into build/fuzz and runs each
+# for a number of seconds (default 60) on a working copy of its seed corpus:
+# the .X mesh reader, the savegame reader and the bitmap loader. Fails when a
+# fuzzer finds a crash; the input that caused it is kept in
+# build/fuzz/artifacts/<target>/.
+#   scripts/fuzz.sh [seconds] [target...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 seconds=${1:-60}
+shift || true
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(x_parser_fuzz savegame_fuzz bitmap_fuzz)
 build=build/fuzz
+
+declare -A corpus=([x_parser_fuzz]=fuzz/corpus [savegame_fuzz]=fuzz/savegame_corpus
+                   [bitmap_fuzz]=fuzz/bitmap_corpus)
+declare -A max_len=([x_parser_fuzz]=65536 [savegame_fuzz]=256 [bitmap_fuzz]=8192)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DSTERNFAHRT_FUZZ=ON -DSTERNFAHRT_TESTS=OFF -DSTERNFAHRT_BENCH=OFF >/dev/null
-cmake --build "$build" --target x_parser_fuzz -j "$(nproc)"
+cmake --build "$build" --target "${targets[@]}" -j "$(nproc)"
 
-mkdir -p "$build/corpus" "$build/artifacts"
-cp fuzz/corpus/* "$build/corpus/"
-"$build/fuzz/x_parser_fuzz" -max_total_time="$seconds" -max_len=65536 \
-  -artifact_prefix="$build/artifacts/" "$build/corpus"
+for target in "${targets[@]}"; do
+  echo "=== $target for $seconds s"
+  mkdir -p "$build/corpus/$target" "$build/artifacts/$target"
+  cp "${corpus[$target]}"/* "$build/corpus/$target/"
+  "$build/fuzz/$target" -max_total_time="$seconds" -max_len="${max_len[$target]}" \
+    -rss_limit_mb=2048 -artifact_prefix="$build/artifacts/$target/" "$build/corpus/$target"
+done

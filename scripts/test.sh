@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: in the
 # release build and under AddressSanitizer + UndefinedBehaviorSanitizer.
-# First, the mesh reader is fuzzed for a short while.
+# First, the mesh reader, the savegame reader and the bitmap loader are
+# fuzzed for a short while each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
-echo "=== fuzzing the mesh reader for 30 s"
+echo "=== fuzzing the mesh reader, the savegame reader and the bitmap loader, 25 s each"
 mkdir -p build
-if ! bash scripts/fuzz.sh 30 > build/fuzz.log 2>&1; then
+if ! bash scripts/fuzz.sh 25 > build/fuzz.log 2>&1; then
   tail -n 40 build/fuzz.log
   echo "the fuzzer found a crash (see build/fuzz/artifacts/)" >&2
   exit 1

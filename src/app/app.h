@@ -31,6 +31,9 @@ struct App final : Services {
     std::function<void(const platform::MouseEvent&)> onMouse;
     std::function<void(std::uint32_t)> onClock;  // each clock value read for a seed
     std::int64_t frame = 0;  // frames drawn so far
+    // Off, a frame simulates and flips without drawing its picture (the
+    // soak test runs most of its frames so).
+    bool drawPictures = true;
 
     void Sound(int n) override;
     void setMainLight() override;

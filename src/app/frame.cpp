@@ -10,7 +10,7 @@
 #include "platform/render_object.h"
 #include "stations/docking.h"
 #include "ui/cockpit.h"
-#include "ui/placeholder_screens.h"
+#include "ui/options_menu_screen.h"
 #include "ui/radar.h"
 #include "ui/star_map_screen.h"
 #include "ui/station_screens.h"
@@ -37,7 +37,7 @@ void drawFlight(App& app) {
     scene3D(p, app.assets.texture[lpGrauTexture], [&] { drawScene(p, app.assets, app.meshes, s); });
     drawCockpit(p, app.assets, s);
     drawClosingMessages(p, app.assets, s);
-    if (s.abspeichern) drawOptionsMenuPlaceholder(p, app.assets);
+    drawOptionsMenu(p, app.assets, s);
     Radar(p, app.assets, app.meshes, s, app.ErrStr);
 }
 
@@ -91,29 +91,30 @@ void render_frame(App& app) {
     if (s.optionsKey && s.kampf == 0) {
         s.abspeichern = 1;
         s.optionsKey = 0;
+        s.zeig = 0;
     }
 
     if (s.render == 0) {
         flightFrame(s, app);
-        drawFlight(app);
+        if (app.drawPictures) drawFlight(app);
         p.flip();
     }
     if (s.render == 1) {
         starMapStep(s, app);
-        drawStarMap(app);
+        if (app.drawPictures) drawStarMap(app);
         p.flip();
     }
     if (s.render == 2) {
         dockedStep(s, app);
         if (s.render == 2) {  // a frame at no station went back to flight
-            drawDocked(app);
+            if (app.drawPictures) drawDocked(app);
             p.flip();
             leaveStation(s);
         }
     }
     if (s.render == 3) {
         jumpAnimationStep(s);
-        drawJump(app);
+        if (app.drawPictures) drawJump(app);
         p.flip();
         endJump(app);
     }

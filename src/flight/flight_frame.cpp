@@ -66,6 +66,6 @@ void flightFrame(GameState& s, Services& services) {
     sceneStep(s);
     countMessages(s);
     gameOverStep(s, services);
-    optionsMenuStep(s);
+    Abspeichern(s, services);
     turnShip(s);
 }

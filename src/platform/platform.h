@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -210,8 +211,11 @@ public:
     virtual bool openDocument(const std::string& path) = 0;
 };
 
-// Reads a .bmp file into an image; false when there is none or it is not a
-// bitmap.
+// Reads a .bmp file into an image; false when there is none, it is not a
+// bitmap, or it is wider or higher than any picture the game has.
+constexpr int kLargestBitmap = 4096;
 bool loadBitmap(const std::string& path, Image& image);
+// The same from bytes in memory.
+bool loadBitmapFromMemory(const void* data, std::size_t size, Image& image);
 
 }  // namespace platform

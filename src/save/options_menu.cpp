@@ -1,9 +1,64 @@
 #include "save/options_menu.h"
 
-void optionsMenuStep(GameState& s) {
+#include "save/slot_files.h"
+#include "stations/row_cursor.h"
+#include "world/location_generation.h"
+
+namespace {
+
+constexpr std::uint16_t kErsteSpeicherZeile = 0;  // rows 0..3 save slots 1..4
+constexpr std::uint16_t kErsteLadeZeile = 5;      // rows 5..8 load slots 1..4
+
+// A loaded game starts at the location's entry point, facing +z, at rest.
+void placeAtEntry(GameState& s) {
+    s.blickrichtung = {0.0f, 0.0f, 1.0f};
+    s.aufrichtung = {0.0f, 1.0f, 0.0f};
+    s.xAchse = {1.0f, 0.0f, 0.0f};
+    s.x = 0.0f;
+    s.y = 0.0f;
+    s.z = -31000.0f;
+    s.speed = 0.0f;
+}
+
+std::int32_t meldung(SlotErgebnis ergebnis) {
+    switch (ergebnis) {
+        case SlotErgebnis::Gelungen: return kKeineMeldung;
+        case SlotErgebnis::Fehlt: return kMeldungFehlt;
+        case SlotErgebnis::Unlesbar: return kMeldungUnlesbar;
+        case SlotErgebnis::Beschaedigt: return kMeldungBeschaedigt;
+        case SlotErgebnis::Fehlgeschlagen: return kMeldungNichtGesichert;
+    }
+    return kKeineMeldung;
+}
+
+SlotErgebnis actOnRow(GameState& s, Services& services, std::uint16_t zeile) {
+    if (zeile >= kErsteSpeicherZeile && zeile < kErsteSpeicherZeile + kSlotAnzahl) {
+        return save(s, zeile - kErsteSpeicherZeile + 1, slotDirectory());
+    }
+    if (zeile >= kErsteLadeZeile && zeile < kErsteLadeZeile + kSlotAnzahl) {
+        const SlotErgebnis ergebnis = load(s, zeile - kErsteLadeZeile + 1, slotDirectory());
+        if (ergebnis == SlotErgebnis::Gelungen) {
+            Create_newCube(s, services);
+            placeAtEntry(s);
+        }
+        return ergebnis;
+    }
+    return SlotErgebnis::Gelungen;  // a blank row or "back to the game"
+}
+
+}  // namespace
+
+void Abspeichern(GameState& s, Services& services) {
+    if (s.menuMeldungz > 0) s.menuMeldungz -= 1;
+    if (s.menuMeldungz == 0) s.menuMeldung = kKeineMeldung;
     if (!s.abspeichern) return;
-    if (s.enter || s.mouseButtonLeft) {
-        s.abspeichern = 0;
-        s.feuer = 0;  // the click that closes the menu does not fire
+    rowCursorStep(s, kMenuLetzteZeile);
+    if (!s.enter && !s.mouseButtonLeft) return;
+    s.abspeichern = 0;
+    s.feuer = 0;  // the click that chose does not fire
+    const std::int32_t m = meldung(actOnRow(s, services, s.zeig));
+    if (m != kKeineMeldung) {
+        s.menuMeldung = m;
+        s.menuMeldungz = kMenuMeldungFrames;
     }
 }

@@ -169,6 +169,10 @@ struct GameState {
     // the cockpit's message that the mission is done
     bool missionskampf = false;
     std::int32_t missionsmeldungz = 0;
+    // --- the options menu: why the last save or load did not work, and
+    // the frames left to show it (save/options_menu.h)
+    std::int32_t menuMeldung = 0;
+    std::int32_t menuMeldungz = 0;
 
     // --- the universe: 545 systems, built once at start-up
     std::vector<Stern> stern;

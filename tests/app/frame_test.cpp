@@ -158,35 +158,6 @@ TEST(Frame, IndicesOutsideTheirTablesReadAsNothing) {
     EXPECT_EQ(s.render, 0);
 }
 
-// Saving is not built yet; the menu must not take the steering for good.
-TEST(Frame, TheUnfinishedOptionsMenuClosesOnReturnOrAClick) {
-    StartedGame g;
-    GameState& s = g.s();
-    for (const bool click : {false, true}) {
-        s.optionsKey = 1;
-        render_frame(g.app);
-        ASSERT_EQ(s.abspeichern, 1);
-        WindowProc(g.app, {platform::Message::KeyDown, platform::vk::Left});
-        EXPECT_EQ(s.kipp, 0.0f);  // the menu has the arrows
-        render_frame(g.app);
-        EXPECT_EQ(s.abspeichern, 1);
-        if (click) {
-            g.p.postMouse(record(mouse::Button0, mouse::Pressed));
-        } else {
-            WindowProc(g.app, {platform::Message::KeyDown, platform::vk::Return});
-        }
-        render_frame(g.app);
-        EXPECT_EQ(s.abspeichern, 0);
-        EXPECT_EQ(s.feuer, 0);
-        WindowProc(g.app, {platform::Message::KeyUp, platform::vk::Return});
-        WindowProc(g.app, {platform::Message::KeyDown, platform::vk::Left});
-        EXPECT_FLOAT_EQ(s.kipp, 0.03f);  // and the ship steers again
-        WindowProc(g.app, {platform::Message::KeyUp, platform::vk::Left});
-        g.p.postMouse(record(mouse::Button0, 0));
-        render_frame(g.app);
-    }
-}
-
 TEST(Mouse, PassesRunOnceMoreThanThereAreRecords) {
     StartedGame g;
     GameState& s = g.s();

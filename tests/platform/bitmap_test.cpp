@@ -3,6 +3,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <vector>
 #include <string>
 
 #include "platform/platform.h"
@@ -101,6 +103,49 @@ TEST_F(BitmapTest, FileThatIsNoBitmapIsRefused) {
     std::ofstream(path("text.bmp")) << "not a picture at all";
     Image image;
     EXPECT_FALSE(loadBitmap(path("text.bmp"), image));
+}
+
+// A header that claims a huge picture is refused before room is made for
+// it; inputs the fuzzer found are kept and must stay harmless.
+TEST_F(BitmapTest, HeadersClaimingHugePicturesAreRefused) {
+    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 3, 2, 24, SDL_PIXELFORMAT_RGB24);
+    ASSERT_NE(surface, nullptr);
+    ASSERT_EQ(SDL_SaveBMP(surface, path("klein.bmp").c_str()), 0);
+    SDL_FreeSurface(surface);
+    std::ifstream in(path("klein.bmp"), std::ios::binary);
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GE(bytes.size(), 26u);
+
+    Image image;
+    EXPECT_TRUE(platform::loadBitmapFromMemory(bytes.data(), bytes.size(), image));
+    EXPECT_EQ(image.width, 3);
+    const auto withSize = [&](std::uint32_t w, std::uint32_t h) {
+        std::vector<unsigned char> b = bytes;
+        for (int i = 0; i < 4; ++i) {
+            b[18 + i] = static_cast<unsigned char>(w >> (8 * i));
+            b[22 + i] = static_cast<unsigned char>(h >> (8 * i));
+        }
+        Image out(1, 1);
+        return platform::loadBitmapFromMemory(b.data(), b.size(), out);
+    };
+    EXPECT_FALSE(withSize(platform::kLargestBitmap + 1, 2));
+    // A whole picture one pixel too wide is refused; one at the limit is read.
+    for (const int width : {platform::kLargestBitmap, platform::kLargestBitmap + 1}) {
+        SDL_Surface* wide = SDL_CreateRGBSurfaceWithFormat(0, width, 1, 24, SDL_PIXELFORMAT_RGB24);
+        ASSERT_NE(wide, nullptr);
+        ASSERT_EQ(SDL_SaveBMP(wide, path("breit.bmp").c_str()), 0);
+        SDL_FreeSurface(wide);
+        EXPECT_EQ(loadBitmap(path("breit.bmp"), image), width <= platform::kLargestBitmap) << width;
+    }
+    EXPECT_FALSE(withSize(3, 0x80000000u));  // the most negative height
+    EXPECT_FALSE(withSize(100000, 100000));
+    EXPECT_FALSE(withSize(0, 2));
+
+    for (const auto& entry : std::filesystem::directory_iterator(BITMAP_REGRESSION_DIR)) {
+        Image regression;
+        loadBitmap(entry.path().string(), regression);
+        EXPECT_LE(regression.width, platform::kLargestBitmap) << entry.path();
+    }
 }
 
 }  // namespace

@@ -1,0 +1,113 @@
+#include "save/slot_files.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdint>
+#include <cstdlib>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool validSlot(int slot) { return slot >= 1 && slot <= kSlotAnzahl; }
+
+// Writes all bytes, going on after a write that took only part of them.
+bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return false;
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The rename itself is made lasting by flushing the directory; a directory
+// that cannot be flushed does not undo it.
+void syncDirectory(const fs::path& directory) {
+    const int fd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd < 0) return;
+    ::fsync(fd);
+    ::close(fd);
+}
+
+}  // namespace
+
+std::string slotFileName(int slot) {
+    std::string name = "Spielstand1.sav";
+    name[10] = static_cast<char>('A' + (validSlot(slot) ? slot : 1) - 1);
+    return name;
+}
+
+fs::path chooseSlotDirectory(bool workingDirectoryWritable, const char* xdgDataHome, const char* home) {
+    if (workingDirectoryWritable) return fs::path(".");
+    // An empty or relative XDG_DATA_HOME is to be ignored.
+    if (xdgDataHome && *xdgDataHome == '/') return fs::path(xdgDataHome) / "sternfahrt";
+    if (home && *home) return fs::path(home) / ".local" / "share" / "sternfahrt";
+    return fs::path(".");
+}
+
+fs::path slotDirectory() {
+    return chooseSlotDirectory(::access(".", W_OK) == 0, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+}
+
+std::optional<fs::path> writeSlotTemporary(const SpielstandBytes& record, int slot, const fs::path& directory) {
+    if (!validSlot(slot)) return std::nullopt;
+    std::error_code ec;
+    fs::create_directories(directory, ec);
+    const fs::path temporary = directory / (slotFileName(slot) + ".neu");
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return std::nullopt;
+    const bool written = writeAll(fd, record.data(), record.size()) && ::fsync(fd) == 0;
+    const bool closed = ::close(fd) == 0;
+    if (!written || !closed) {
+        ::unlink(temporary.c_str());
+        return std::nullopt;
+    }
+    return temporary;
+}
+
+bool replaceSlot(const fs::path& temporary, int slot, const fs::path& directory) {
+    if (!validSlot(slot)) return false;
+    if (::rename(temporary.c_str(), (directory / slotFileName(slot)).c_str()) != 0) {
+        ::unlink(temporary.c_str());
+        return false;
+    }
+    syncDirectory(directory);
+    return true;
+}
+
+SlotErgebnis save(const GameState& s, int slot, const fs::path& directory) {
+    const auto temporary = writeSlotTemporary(encodeSpielstand(s), slot, directory);
+    if (!temporary || !replaceSlot(*temporary, slot, directory)) return SlotErgebnis::Fehlgeschlagen;
+    return SlotErgebnis::Gelungen;
+}
+
+SlotErgebnis load(GameState& s, int slot, const fs::path& directory) {
+    if (!validSlot(slot)) return SlotErgebnis::Fehlt;
+    const fs::path path = directory / slotFileName(slot);
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return errno == ENOENT ? SlotErgebnis::Fehlt : SlotErgebnis::Unlesbar;
+    // One byte more than a record, to tell a longer file from a whole one.
+    std::vector<std::uint8_t> bytes(kSpielstandBytes + 1);
+    std::size_t got = 0;
+    bool failed = false;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) failed = true;
+        if (n <= 0) break;
+        got += static_cast<std::size_t>(n);
+    }
+    ::close(fd);
+    if (failed) return SlotErgebnis::Unlesbar;
+    bytes.resize(got);
+    const auto record = decodeSpielstand(bytes, s.stern);
+    if (!record) return SlotErgebnis::Beschaedigt;
+    applySpielstand(s, *record);
+    return SlotErgebnis::Gelungen;
+}

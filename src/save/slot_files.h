@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "save/savegame_record.h"
+#include "world/game_state.h"
+
+constexpr int kSlotAnzahl = 4;
+
+// "SpielstandA.sav" .. "SpielstandD.sav" for slots 1..4.
+std::string slotFileName(int slot);
+
+// Where the slot files live: the working directory, where the game's data
+// lies, if the game may write there; otherwise the user's data directory,
+// $XDG_DATA_HOME/sternfahrt, or ~/.local/share/sternfahrt without it.
+std::filesystem::path chooseSlotDirectory(bool workingDirectoryWritable, const char* xdgDataHome,
+                                          const char* home);
+// The same for this process: its working directory and environment.
+std::filesystem::path slotDirectory();
+
+enum class SlotErgebnis {
+    Gelungen,
+    Fehlt,          // no such slot file
+    Unlesbar,       // there, but it cannot be read
+    Beschaedigt,    // not 72 bytes, or a value the game cannot reach
+    Fehlgeschlagen  // a save that could not be written
+};
+
+// Writes the state's record to slot 1..4 so that the slot holds either its
+// old record or the new one at every moment: the record goes into a
+// temporary file beside it, is flushed to the disk, and only then renamed
+// over the slot. A failure leaves the old file as it was.
+SlotErgebnis save(const GameState& s, int slot, const std::filesystem::path& directory);
+
+// The two halves of a save, for a test to stop between them: the temporary
+// file written and flushed (its path, or nothing on failure), then renamed
+// over the slot.
+std::optional<std::filesystem::path> writeSlotTemporary(const SpielstandBytes& record, int slot,
+                                                        const std::filesystem::path& directory);
+bool replaceSlot(const std::filesystem::path& temporary, int slot, const std::filesystem::path& directory);
+
+// Reads and checks slot 1..4. Only a record that passed every check is
+// taken over (its 34 values); otherwise the state is not touched at all.
+SlotErgebnis load(GameState& s, int slot, const std::filesystem::path& directory);

@@ -1,0 +1,164 @@
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "save/savegame_record.h"
+#include "support/test_world.h"
+
+namespace {
+
+// A player with a value of its own in every saved field.
+GameState distinctPlayer() {
+    GameState s = freshWorld();
+    s.geld = 0x12345678;
+    s.sternenpos = 0;
+    s.planetenpos = 3;
+    s.mondpos = 1;
+    s.lenkraketen = 1, s.beschleuniger = 2, s.gigabomben = 3, s.ecm = 4;
+    s.energielader = 5, s.energiespeicher = 2, s.schildlader = 6, s.schildspeicher = 3;
+    s.kanone = 4, s.laderaum = 0x0102, s.energie = 13, s.schild = 20;
+    std::uint16_t cargo = 0x0300;
+    for (std::uint16_t* ld : {&s.uranld, &s.platinld, &s.goldld, &s.iridiumld, &s.roboterld, &s.computerld,
+                              &s.elektronikld, &s.maschinenld, &s.panzerld, &s.kanonenld, &s.raketenld,
+                              &s.munitionld, &s.nahrungld, &s.textilienld, &s.ersatzteileld, &s.luxusgutld}) {
+        *ld = cargo++;
+    }
+    s.passagierziel = 544;
+    s.passagiertyp = 7;
+    return s;
+}
+
+// The same player's record, written out by hand from the table of offsets.
+const SpielstandBytes kDistinctRecord = {
+    0x78, 0x56, 0x34, 0x12,  // 0 geld
+    0, 0, 3, 0, 1, 0,        // 4 sternenpos, 6 planetenpos, 8 mondpos
+    1, 0, 2, 0, 3, 0, 4, 0,  // 10 lenkraketen, 12 beschleuniger, 14 gigabomben, 16 ecm
+    5, 0, 2, 0, 6, 0, 3, 0,  // 18 energielader .. 24 schildspeicher
+    4, 0, 2, 1, 13, 0, 20, 0,  // 26 kanone, 28 laderaum, 30 energie, 32 schild
+    0, 3, 1, 3, 2, 3, 3, 3, 4, 3, 5, 3, 6, 3, 7, 3,  // 34..48 uranld .. maschinenld
+    8, 3, 9, 3, 10, 3, 11, 3, 12, 3, 13, 3, 14, 3, 15, 3,  // 50..64 panzerld .. luxusgutld
+    0x20, 0x02, 7, 0,  // 66 passagierziel 544, 68 passagiertyp
+    0, 0,              // 70 padding
+};
+
+std::optional<Spielstand> decode(const SpielstandBytes& b) {
+    return decodeSpielstand(b, sharedWorld().stern);
+}
+
+void put16(SpielstandBytes& b, std::size_t offset, std::uint16_t v) {
+    b[offset] = static_cast<std::uint8_t>(v);
+    b[offset + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+
+}  // namespace
+
+TEST(SavegameRecord, EveryFieldAtItsOffsetAndBackAgain) {
+    const GameState saved = distinctPlayer();
+    EXPECT_EQ(encodeSpielstand(saved), kDistinctRecord);
+
+    GameState s = freshWorld();
+    const auto r = decode(kDistinctRecord);
+    ASSERT_TRUE(r);
+    applySpielstand(s, *r);
+    EXPECT_EQ(encodeSpielstand(s), kDistinctRecord);
+    EXPECT_EQ(s.geld, 0x12345678);
+    EXPECT_EQ(s.luxusgutld, 0x030f);
+}
+
+TEST(SavegameRecord, NoPassengersIs999AndThePaddingIsZeroAndIgnored) {
+    GameState s = freshWorld();
+    SpielstandBytes b = encodeSpielstand(s);
+    EXPECT_EQ(b[68] | b[69] << 8, 999);
+    EXPECT_EQ(b[70], 0);
+    EXPECT_EQ(b[71], 0);
+    b[70] = 0xff;
+    b[71] = 0x7f;
+    const auto r = decode(b);
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->passagiertyp, 999);
+}
+
+// Each value at the edge of what the game can reach is taken; one step past
+// it the whole record is refused.
+TEST(SavegameRecord, RefusesEveryValueTheGameCannotReach) {
+    struct Edge {
+        std::size_t offset;
+        std::uint16_t good, bad;
+    };
+    const std::vector<Edge> edges = {
+        {4, 544, 545},   // sternenpos (with a body at 544's planet 0? see below)
+        {10, 7, 8}, {12, 7, 8}, {14, 7, 8}, {16, 7, 8},  // missiles, accelerators, bombs, decoys
+        {18, 1, 0},      // energielader
+        {20, 4, 5}, {20, 1, 0},  // energiespeicher
+        {22, 1, 0},      // schildlader
+        {24, 4, 5}, {24, 1, 0},  // schildspeicher
+        {26, 4, 5},      // kanone
+        {28, 20, 19},    // laderaum
+        {66, 544, 545},  // passagierziel
+        {68, 9, 10}, {68, 999, 998}, {68, 999, 1000},  // passagiertyp
+    };
+    const GameState& world = sharedWorld();
+    for (const Edge& e : edges) {
+        SCOPED_TRACE("offset " + std::to_string(e.offset) + ", value " + std::to_string(e.bad));
+        GameState s = world;
+        if (e.offset == 4) {
+            // A location that exists in the last system.
+            s.sternenpos = 544;
+            s.planetenpos = 0;
+            s.mondpos = 0;
+            while (world.stern[544].planet(s.planetenpos, 0) == 0) ++s.planetenpos;
+        }
+        SpielstandBytes b = encodeSpielstand(s);
+        put16(b, e.offset, e.good);
+        EXPECT_TRUE(decode(b));
+        put16(b, e.offset, e.bad);
+        EXPECT_FALSE(decode(b));
+    }
+
+    // Energy is capped at seven units per storage level.
+    SpielstandBytes b = encodeSpielstand(world);
+    put16(b, 20, 2);
+    put16(b, 30, 14);
+    put16(b, 24, 3);
+    put16(b, 32, 21);
+    EXPECT_TRUE(decode(b));
+    put16(b, 30, 15);
+    EXPECT_FALSE(decode(b));
+    put16(b, 30, 14);
+    put16(b, 32, 22);
+    EXPECT_FALSE(decode(b));
+
+    // No debt; zero is fine.
+    b = encodeSpielstand(world);
+    b[0] = b[1] = b[2] = b[3] = 0;
+    EXPECT_TRUE(decode(b));
+    b[0] = b[1] = b[2] = b[3] = 0xff;
+    EXPECT_FALSE(decode(b));
+}
+
+TEST(SavegameRecord, RefusesABodyTheSystemDoesNotHave) {
+    const GameState& world = sharedWorld();
+    SpielstandBytes b = encodeSpielstand(world);  // Earth
+    ASSERT_TRUE(decode(b));
+    put16(b, 8, 9);  // Earth's ninth moon
+    ASSERT_EQ(world.stern[0].planet(2, 9), 0);
+    EXPECT_FALSE(decode(b));
+    put16(b, 8, 0);
+    put16(b, 6, 24);  // Sol has no 25th planet
+    EXPECT_FALSE(decode(b));
+    put16(b, 6, 0xffff);
+    EXPECT_FALSE(decode(b));
+}
+
+TEST(SavegameRecord, OnlyExactly72BytesAreARecord) {
+    const SpielstandBytes whole = encodeSpielstand(sharedWorld());
+    std::vector<std::uint8_t> bytes(whole.begin(), whole.end());
+    EXPECT_TRUE(decodeSpielstand(bytes, sharedWorld().stern));
+    bytes.push_back(0);
+    EXPECT_FALSE(decodeSpielstand(bytes, sharedWorld().stern));
+    bytes.resize(71);
+    EXPECT_FALSE(decodeSpielstand(bytes, sharedWorld().stern));
+    EXPECT_FALSE(decodeSpielstand({}, sharedWorld().stern));
+    // Without a universe no location exists.
+    EXPECT_FALSE(decodeSpielstand(whole, {}));
+}
