@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/input_queue.h"
@@ -86,6 +87,17 @@ public:
     // vsync off too, for measuring what a frame costs.
     void setPacing(bool on);
 
+    // For measuring where a frame's time goes: told before every 3D draw,
+    // 2D copy or fill and before presenting. finishDrawing() waits until the
+    // renderer has done all that was asked of it.
+    struct DrawProbe {
+        enum Kind { Mesh, Copy, Present } kind = Mesh;
+        MeshId mesh = 0;
+        int viewportWidth = 0;
+    };
+    void setDrawProbe(std::function<void(const DrawProbe&)> probe) { probe_ = std::move(probe); }
+    void finishDrawing();
+
 private:
     // Which drawing the OpenGL state is set up for. Queued 2D copies exist
     // only in Sprites.
@@ -110,6 +122,7 @@ private:
     std::unique_ptr<sdl::GlObjects> gl_;
     sdl::FramePacer pacer_;
     sdl::SdlAudio audio_;
+    std::function<void(const DrawProbe&)> probe_;
 };
 
 std::unique_ptr<Platform> createSdlPlatform();

@@ -45,6 +45,7 @@ void SdlPlatform::blit(int x, int y, SurfaceId source, const Rect& sourceRect, b
     if (!deviceReady_) return;
     const Image* image = gl_->surfaces.image(source);
     if (!image) return;
+    if (probe_) probe_(DrawProbe{DrawProbe::Copy, 0, 0});
     const auto rects = sdl::clipBlit(x, y, sourceRect, image->width, image->height);
     if (!rects) return;
     enter(Mode::Sprites);
@@ -53,6 +54,7 @@ void SdlPlatform::blit(int x, int y, SurfaceId source, const Rect& sourceRect, b
 
 void SdlPlatform::fill(const Rect& rect, std::uint32_t color) {
     if (!deviceReady_) return;
+    if (probe_) probe_(DrawProbe{DrawProbe::Copy, 0, 0});
     gl_->sprites.flush();
     Rect scissor;
     if (!screenScissor(rect, scissor)) return;
@@ -66,6 +68,7 @@ void SdlPlatform::fill(const Rect& rect, std::uint32_t color) {
 
 void SdlPlatform::flip() {
     if (deviceReady_) {
+        if (probe_) probe_(DrawProbe{DrawProbe::Present, 0, 0});
         enter(Mode::None);
         SDL_GL_GetDrawableSize(window_, &drawableWidth_, &drawableHeight_);
         gl_->presenter.present(gl_->backBuffer.colorTexture(), drawableWidth_, drawableHeight_);
@@ -73,6 +76,12 @@ void SdlPlatform::flip() {
         gl_->backBuffer.bind();
     }
     if (pacing_) pacer_.wait();
+}
+
+void SdlPlatform::finishDrawing() {
+    if (!deviceReady_) return;
+    gl_->sprites.flush();
+    glFinish();
 }
 
 Image SdlPlatform::readBackBuffer() {
@@ -171,6 +180,7 @@ void SdlPlatform::endScene() {}
 
 void SdlPlatform::drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
     if (!deviceReady_) return;
+    if (probe_) probe_(DrawProbe{DrawProbe::Mesh, mesh, gl_->scene.state().viewport.width});
     enter(Mode::Scene);
     gl_->scene.draw(mesh, firstIndex, indexCount, vertexScale);
 }
