@@ -2,7 +2,8 @@
 
 namespace platform::sdl::shaders {
 
-// The lit, textured 3D meshes.
+// The lit, textured 3D meshes: sources without their #version and
+// #define lines, made into one program per render state.
 extern const char* const kSceneVertex;
 extern const char* const kSceneFragment;
 

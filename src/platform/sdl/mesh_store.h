@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sdl/frustum.h"
 
 namespace platform::sdl {
 
@@ -19,6 +20,8 @@ public:
     // Draws indices [first, first + count) as triangles; false (drawing
     // nothing) for an unknown mesh or a range outside its indices.
     bool draw(MeshId id, int first, int count) const;
+    // The sphere around all of a mesh's vertices; null for an unknown mesh.
+    const Sphere* bounds(MeshId id) const;
     void release();  // the context must be current
 
 private:
@@ -27,6 +30,7 @@ private:
         GLuint vertexBuffer = 0;
         GLuint indexBuffer = 0;
         int indexCount = 0;
+        Sphere bounds;
     };
     std::vector<Mesh> meshes_;
 };
