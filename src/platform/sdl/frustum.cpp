@@ -57,12 +57,14 @@ Frustum::Frustum(const D3DMATRIX& view, const D3DMATRIX& projection) {
         }
         return plane;
     };
+    // No far plane: with the game's near 10 and far 200000 it is known to
+    // float only to some hundred units, too loose to cull by without
+    // losing what lies just inside it.
     planes = {combine(0, 1.0f, true),    // left:   x + w >= 0
               combine(0, -1.0f, true),   // right:  w - x >= 0
               combine(1, 1.0f, true),    // bottom: y + w >= 0
               combine(1, -1.0f, true),   // top:    w - y >= 0
-              combine(2, 1.0f, false),   // near:   z >= 0
-              combine(2, -1.0f, true)};  // far:    w - z >= 0
+              combine(2, 1.0f, false)};  // near:   z >= 0
 }
 
 bool Frustum::mayShow(const Sphere& sphere) const {
@@ -70,7 +72,9 @@ bool Frustum::mayShow(const Sphere& sphere) const {
     for (const Plane& p : planes) {
         const float distance = p.a * c.x + p.b * c.y + p.c * c.z + p.d;
         const float length = std::sqrt(p.a * p.a + p.b * p.b + p.c * p.c);
-        if (distance < -sphere.radius * length) return false;
+        // A hair of slack, so that rounding never drops a sphere that
+        // just touches a plane.
+        if (distance < -(sphere.radius * 1.0001f + 1e-3f) * length) return false;
     }
     return true;
 }

@@ -22,14 +22,14 @@ Sphere boundingSphere(const std::vector<MeshVertex>& vertices);
 // whose longest axis sets the radius.
 Sphere placedSphere(const Sphere& model, const D3DMATRIX& world, float vertexScale);
 
-// The six planes of what view and projection show (Direct3D's clip volume:
-// -w <= x, y <= w, 0 <= z <= w), each as a, b, c, d with a x + b y + c z + d
+// The planes of what view and projection show (Direct3D's clip volume:
+// -w <= x, y <= w, 0 <= z; not the far plane z <= w), each as a, b, c, d with a x + b y + c z + d
 // >= 0 inside. The planes are not normalised.
 struct Frustum {
     struct Plane {
         float a, b, c, d;
     };
-    std::array<Plane, 6> planes;
+    std::array<Plane, 5> planes;
 
     Frustum(const D3DMATRIX& view, const D3DMATRIX& projection);
 

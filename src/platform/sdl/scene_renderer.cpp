@@ -100,7 +100,10 @@ bool SceneRenderer::inView(MeshId mesh, float vertexScale) {
 }
 
 bool SceneRenderer::draw(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
-    if (culling_ && !inView(mesh, vertexScale)) return false;
+    if (culling_ && !inView(mesh, vertexScale)) {
+        ++culled_;
+        return false;
+    }
     SceneProgram* program = programs_.forState(state_);
     if (!program) return false;
     apply(program->id());

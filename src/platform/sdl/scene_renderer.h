@@ -32,6 +32,8 @@ public:
     // Draws that the view cannot show are dropped unless this is turned off
     // (for comparing pictures).
     void setCulling(bool on) { culling_ = on; }
+    // How many draws were dropped so far.
+    long culledDraws() const { return culled_; }
 
     TextureId createTexture(const Image& image);
     MeshId createMesh(const std::vector<MeshVertex>& vertices,
@@ -59,6 +61,7 @@ private:
     SceneState state_;
     std::optional<Applied> applied_;
     bool culling_ = true;
+    long culled_ = 0;
     std::optional<Frustum> frustum_;
     D3DMATRIX frustumView_, frustumProjection_;
 

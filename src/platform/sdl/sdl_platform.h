@@ -10,6 +10,7 @@
 #include "platform/sdl/sdl_audio.h"
 
 struct SDL_Window;
+union SDL_Event;
 
 namespace platform::sdl {
 struct GlObjects;
@@ -18,8 +19,10 @@ struct GlObjects;
 namespace platform {
 
 // The platform for play: an SDL2 window showing the 1024 x 768 back buffer
-// full screen, OpenGL 3.3 for the 2D copies and the 3D device, SDL_mixer
-// for the sound voice.
+// full screen or in a resizable window (letterboxed either way), OpenGL 3.3
+// for the 2D copies and the 3D device, SDL_mixer for the sound voice.
+// Alt+Return switches between full screen and the window; the mouse is
+// captured only while the window has the focus.
 class SdlPlatform final : public Platform {
 public:
     SdlPlatform();
@@ -83,9 +86,18 @@ public:
     void messageBox(const char* caption, const char* text) override;
     bool openDocument(const std::string& path) override;
 
+    // Starts in a window instead of full screen; before createWindow.
+    void setWindowed(bool on) { windowed_ = on; }
+    bool fullScreen() const;
+
     // Frames at 60 a second (the default), or as fast as they come, with
     // vsync off too, for measuring what a frame costs.
     void setPacing(bool on);
+
+    // Draws the view cannot show are dropped (the default); off, every draw
+    // is made, which gives the same picture more slowly.
+    void setCulling(bool on);
+    long culledDraws() const;
 
     // For measuring where a frame's time goes: told before every 3D draw,
     // 2D copy or fill and before presenting. finishDrawing() waits until the
@@ -105,6 +117,8 @@ private:
     void enter(Mode mode);
     void releaseGl();
     void applySwapInterval();
+    bool handleWindowEvent(const SDL_Event& event);
+    void toggleFullScreen();
 
     InputQueue input_;
     sdl::KeyRepeater keyRepeat_;
@@ -116,6 +130,8 @@ private:
     int drawableHeight_ = 0;
     Mode mode_ = Mode::None;
     bool pacing_ = true;
+    bool windowed_ = false;
+    bool mouseWanted_ = false;  // the game asked for the mouse
     bool displayAtSixtyHertz_ = false;
 
     // Kept out of this header so that users need no OpenGL headers.

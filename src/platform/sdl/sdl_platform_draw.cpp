@@ -78,6 +78,10 @@ void SdlPlatform::flip() {
     if (pacing_) pacer_.wait();
 }
 
+void SdlPlatform::setCulling(bool on) { gl_->scene.setCulling(on); }
+
+long SdlPlatform::culledDraws() const { return gl_->scene.culledDraws(); }
+
 void SdlPlatform::finishDrawing() {
     if (!deviceReady_) return;
     gl_->sprites.flush();
