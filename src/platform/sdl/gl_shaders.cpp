@@ -164,28 +164,4 @@ void main() {
 }
 )glsl";
 
-// One triangle covering the viewport, made from the vertex number alone.
-const char* const kPresentVertex = R"glsl(
-#version 330 core
-out vec2 vUv;
-
-void main() {
-    vec2 corner = vec2((gl_VertexID << 1) & 2, gl_VertexID & 2);
-    vUv = corner;
-    gl_Position = vec4(corner * 2.0 - 1.0, 0.0, 1.0);
-}
-)glsl";
-
-const char* const kPresentFragment = R"glsl(
-#version 330 core
-uniform sampler2D uPicture;
-
-in vec2 vUv;
-out vec4 fragColor;
-
-void main() {
-    fragColor = vec4(texture(uPicture, vUv).rgb, 1.0);
-}
-)glsl";
-
 }  // namespace platform::sdl::shaders

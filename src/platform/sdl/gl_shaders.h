@@ -11,8 +11,4 @@ extern const char* const kSceneFragment;
 extern const char* const kCopyVertex;
 extern const char* const kCopyFragment;
 
-// The back buffer scaled onto the window.
-extern const char* const kPresentVertex;
-extern const char* const kPresentFragment;
-
 }  // namespace platform::sdl::shaders

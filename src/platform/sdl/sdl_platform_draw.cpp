@@ -71,7 +71,7 @@ void SdlPlatform::flip() {
         if (probe_) probe_(DrawProbe{DrawProbe::Present, 0, 0});
         enter(Mode::None);
         SDL_GL_GetDrawableSize(window_, &drawableWidth_, &drawableHeight_);
-        gl_->presenter.present(gl_->backBuffer.colorTexture(), drawableWidth_, drawableHeight_);
+        gl_->presenter.present(gl_->backBuffer.framebuffer(), drawableWidth_, drawableHeight_);
         SDL_GL_SwapWindow(window_);
         gl_->backBuffer.bind();
     }
