@@ -683,6 +683,39 @@ TEST_F(SdlPlatformTest, EachShadingVariantMatchesTheFixedFunctionFormulas) {
         p->lightEnable(0, false);
         p->lightEnable(1, false);
     }
+    // The same light on another material: the light's colour is taken
+    // afresh.
+    Material bluish = material;
+    bluish.diffuse = {0.2f, 0.4f, 1.0f, 1};
+    p->setMaterial(bluish);
+    p->setLight(0, main);
+    p->lightEnable(0, true);
+    for (const Material& m : {material, bluish}) {
+        p->setMaterial(m);
+        p->clear(true, 0x404040, true, 1.0f);
+        p->drawMesh(mesh, 0, 6, 1.0f);
+        EXPECT_TRUE(colorNear(middle(), packed(fixedFunction(m, ambient, {main})))) << "material change";
+    }
+    // A glow that is white in two channels only, and a white glow under a
+    // light that darkens: neither is simply white.
+    Material halfGlow = material;
+    halfGlow.emissive = {1, 0.2f, 1, 1};
+    Light darkening = main;
+    darkening.diffuse = {-0.5f, -0.5f, -0.5f, 1};
+    Material glow = material;
+    glow.emissive = {1, 1, 1, 1};
+    for (const auto& [m, light] : {std::pair{halfGlow, main}, std::pair{glow, darkening}}) {
+        p->setMaterial(m);
+        p->setLight(0, light);
+        p->clear(true, 0x404040, true, 1.0f);
+        p->drawMesh(mesh, 0, 6, 1.0f);
+        const std::uint32_t expected = packed(fixedFunction(m, ambient, {light}));
+        EXPECT_NE(expected, 0xFFFFFFu);
+        EXPECT_TRUE(colorNear(middle(), expected)) << "not saturated";
+    }
+    p->setMaterial(material);
+    p->lightEnable(0, false);
+
     // The between and outside cases differ from the inside one: the cone
     // really is in the picture.
     EXPECT_NE(packed(fixedFunction(material, ambient, {between})), packed(fixedFunction(material, ambient, {inside})));
