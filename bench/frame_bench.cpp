@@ -1,6 +1,6 @@
 // Start-up, frame pacing and the cost of flight frames on the real platform.
 //
-//   frame_bench DATA_DIR
+//   frame_bench DATA_DIR [--quick]     (--quick: without the paced runs)
 //
 // Runs wherever SDL puts its window: off-screen with SDL_VIDEODRIVER=offscreen,
 // in a real window under X (for example xvfb-run). Prints:
@@ -10,16 +10,26 @@
 //  - unpaced: a bare clear-and-present, the flight frame at Earth with the
 //    view distance 10000 and 40000, as ms and frames per second and as a
 //    ratio to the bare frame;
+//  - where the time of those flight frames goes, pass by pass (start: the
+//    simulation and the clear; then sky, asteroids, gates, bodies, stations,
+//    ships, cockpit, radar, present). The timer waits for the renderer at
+//    every change of pass, so the passes add up to a little more than the
+//    frame;
+//  - 3000 frames paced at 60 at the view distance 10000 at Earth (stations
+//    and ships): how many came late (more than 16.7 ms after the one
+//    before, or more than 16.7 ms of work);
 //  - the simulation of one flight frame at a full location (5000 asteroids,
 //    50 ships), without drawing;
 //  - unpaced: the star-map frame over Sol, as the map opens and zoomed out
 //    until all 545 systems are drawn, as a ratio to the bare frame.
 
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <string>
 
 #include "app/app.h"
@@ -53,6 +63,74 @@ double meshParseSeconds() {
     return seconds;
 }
 
+enum Pass { kStart, kSky, kAsteroids, kGates, kBodies, kStations, kShips, kCockpit, kRadar, kPresent, kPasses };
+constexpr const char* kPassNames[kPasses] = {"start", "sky",      "asteroids", "gates", "bodies",
+                                              "stations", "ships", "cockpit",   "radar", "present"};
+
+// Times each pass of the flight frame, telling the passes apart by the mesh
+// drawn, the radar's viewport and the 2D copies.
+class PassTimer {
+public:
+    PassTimer(platform::SdlPlatform& p, const Meshes& meshes) : p_(p) {
+        auto mark = [&](int name, Pass pass) {
+            if (const CD3DFile* mesh = meshes[name]) {
+                for (platform::MeshId id : mesh->meshIds()) passOf_[id] = pass;
+            }
+        };
+        mark(lpXFileCube, kSky);
+        mark(lpXFileAsteroid, kAsteroids);
+        mark(lpXFileTor, kGates);
+        mark(lpXFilePlanet, kBodies);
+        mark(lpXFileSonne, kBodies);
+        for (int n = lpXFileStation1; n <= lpXFileStation4; ++n) mark(n, kStations);
+        for (int n = lpXFileRaumschiff2; n <= lpXFileRaumschiff1; ++n) mark(n, kShips);
+    }
+
+    void frame(App& app) {
+        p_.setDrawProbe([this](const platform::SdlPlatform::DrawProbe& probe) { enter(passOf(probe)); });
+        current_ = kStart;
+        last_ = Clock::now();
+        render_frame(app);
+        p_.finishDrawing();  // the present's own work
+        const auto end = Clock::now();
+        ms_[current_] += std::chrono::duration<double, std::milli>(end - last_).count();
+        p_.setDrawProbe(nullptr);
+        ++frames_;
+    }
+
+    void report() const {
+        std::printf("   passes, ms/frame:");
+        for (int i = 0; i < kPasses; ++i) std::printf(" %s %.2f", kPassNames[i], ms_[i] / frames_);
+        std::printf("\n");
+    }
+
+private:
+    Pass passOf(const platform::SdlPlatform::DrawProbe& probe) const {
+        using Probe = platform::SdlPlatform::DrawProbe;
+        if (probe.kind == Probe::Present) return kPresent;
+        if (probe.kind == Probe::Copy) return kCockpit;
+        if (probe.viewportWidth < platform::kScreenHeight) return kRadar;
+        const auto found = passOf_.find(probe.mesh);
+        return found == passOf_.end() ? kShips : found->second;
+    }
+
+    void enter(Pass pass) {
+        if (pass == current_) return;
+        p_.finishDrawing();
+        const auto now = Clock::now();
+        ms_[current_] += std::chrono::duration<double, std::milli>(now - last_).count();
+        current_ = pass;
+        last_ = now;
+    }
+
+    platform::SdlPlatform& p_;
+    std::map<platform::MeshId, Pass> passOf_;
+    std::array<double, kPasses> ms_{};
+    Pass current_ = kStart;
+    Clock::time_point last_;
+    int frames_ = 0;
+};
+
 void report(const char* what, double seconds, int frames, double bare) {
     const double ms = seconds * 1000 / frames;
     std::printf("unpaced %-34s %7.3f ms/frame %7.1f frames/s  %5.2f x clear-and-present\n", what, ms,
@@ -62,8 +140,9 @@ void report(const char* what, double seconds, int frames, double bare) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: frame_bench DATA_DIR\n");
+    const bool quick = argc == 3 && std::string(argv[2]) == "--quick";
+    if (argc != 2 && !quick) {
+        std::fprintf(stderr, "usage: frame_bench DATA_DIR [--quick]\n");
         return 2;
     }
     std::error_code ec;
@@ -91,8 +170,10 @@ int main(int argc, char** argv) {
     meshParseSeconds();
 
     constexpr int kFrames = 600;
-    const double paced = secondsFor(kFrames, [&] { render_frame(app); });
-    std::printf("paced flight frames: %.2f frames/s over %d frames\n", kFrames / paced, kFrames);
+    if (!quick) {
+        const double paced = secondsFor(kFrames, [&] { render_frame(app); });
+        std::printf("paced flight frames: %.2f frames/s over %d frames\n", kFrames / paced, kFrames);
+    }
 
     p.setPacing(false);
     const double bare = secondsFor(kFrames, [&] {
@@ -106,7 +187,43 @@ int main(int argc, char** argv) {
         const double seconds = secondsFor(200, [&] { render_frame(app); });
         const std::string what = "flight frame at SIGHT " + std::to_string(static_cast<int>(sight));
         report(what.c_str(), seconds, 200, bare * 200 / kFrames);
+        PassTimer passes(p, app.meshes);
+        for (int i = 0; i < 100; ++i) passes.frame(app);
+        passes.report();
     }
+
+    // Paced play at the default view distance.
+    s.SIGHT = 10000.0f;
+    p.setPacing(true);
+    const int kPacedFrames = quick ? 0 : 3000;
+    constexpr double kFrameMs = 1000.0 / 60;
+    int lateIntervals = 0;
+    int lateWork = 0;
+    double worstWork = 0;
+    Clock::time_point presentAt;
+    p.setDrawProbe([&](const platform::SdlPlatform::DrawProbe& probe) {
+        if (probe.kind != platform::SdlPlatform::DrawProbe::Present) return;
+        p.finishDrawing();
+        presentAt = Clock::now();
+    });
+    auto before = Clock::now();
+    for (int i = 0; i < kPacedFrames; ++i) {
+        const auto start = Clock::now();
+        render_frame(app);
+        const auto end = Clock::now();
+        // The work is all up to the present (waited for); the pacer waits
+        // after it.
+        const double work = std::chrono::duration<double, std::milli>(presentAt - start).count();
+        worstWork = std::max(worstWork, work);
+        if (work > kFrameMs) ++lateWork;
+        if (std::chrono::duration<double, std::milli>(end - before).count() > kFrameMs + 0.5) ++lateIntervals;
+        before = end;
+    }
+    p.setDrawProbe(nullptr);
+    p.setPacing(false);
+    if (kPacedFrames > 0) std::printf("paced at SIGHT 10000 at Earth: %d of %d frames with over 16.7 ms of work (the longest "
+                "%.2f ms); %d came more than 17.2 ms after the one before\n",
+                lateWork, kPacedFrames, worstWork, lateIntervals);
 
     // A full location: the widest field and every ship slot taken.
     GameState full = s;

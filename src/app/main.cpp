@@ -1,5 +1,10 @@
 // Sternfahrt: starts the game on the SDL2 + OpenGL platform. The game reads
 // its data files from the working directory.
+//
+//   sternfahrt [--window]     full screen, or in a resizable window
+
+#include <cstdio>
+#include <cstring>
 
 #include "app/app.h"
 #include "platform/sdl/sdl_platform.h"
@@ -8,8 +13,19 @@
 #include "app/input_script.h"
 #endif
 
-int main() {
-    std::unique_ptr<platform::Platform> platform = platform::createSdlPlatform();
+int main(int argc, char** argv) {
+    bool windowed = false;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--window") == 0) {
+            windowed = true;
+        } else {
+            std::fprintf(stderr, "usage: sternfahrt [--window]\n");
+            return 2;
+        }
+    }
+    auto sdl = std::make_unique<platform::SdlPlatform>();
+    sdl->setWindowed(windowed);
+    std::unique_ptr<platform::Platform> platform = std::move(sdl);
     App app(*platform);
 #ifdef STERNFAHRT_RECORD_INPUT
     // Every session's input, for replay with the runner.

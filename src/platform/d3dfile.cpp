@@ -104,6 +104,12 @@ platform::TextureId CD3DFile::texture(const std::string& name, const std::string
     return id;
 }
 
+std::vector<platform::MeshId> CD3DFile::meshIds() const {
+    std::vector<platform::MeshId> ids;
+    for (const Part& part : parts_) ids.push_back(part.mesh);
+    return ids;
+}
+
 void CD3DFile::Render(float scale) {
     if (parts_.empty()) return;
     const platform::Material material = p_.material();

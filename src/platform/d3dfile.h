@@ -39,6 +39,8 @@ public:
     void Render(float scale = 1.0f);
 
     bool loaded() const { return loaded_; }
+    // The device meshes the object draws with, for telling draws apart.
+    std::vector<platform::MeshId> meshIds() const;
     // Why the last load failed.
     const std::string& error() const { return error_; }
 

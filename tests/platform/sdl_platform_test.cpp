@@ -119,6 +119,8 @@ protected:
     }
 
     std::uint32_t centre() { return p->readBackBuffer().at(512, 400); }
+    // Where the origin shows when looking at it.
+    std::uint32_t middle() { return p->readBackBuffer().at(512, 384); }
 
     std::unique_ptr<Platform> p = createSdlPlatform();
 };
@@ -557,3 +559,319 @@ TEST_F(SdlPlatformTest, MessageBoxDoesNotWaitWithoutADisplay) {
 }
 
 }  // namespace
+
+// ---------------------------------------------------------------- shading by state
+
+namespace shading {
+
+struct Rgb {
+    float r, g, b;
+};
+
+// The fixed-function colour of a pixel at the origin facing the camera
+// (normal (0, 0, -1)), white texture: emissive + material ambient x ambient
+// + each light's diffuse x material diffuse x N.L x attenuation x cone,
+// clamped.
+Rgb fixedFunction(const Material& m, Rgb ambient, const std::vector<Light>& lights) {
+    const D3DVECTOR normal{0, 0, -1};
+    Rgb c{m.emissive.r + m.ambient.r * ambient.r, m.emissive.g + m.ambient.g * ambient.g,
+          m.emissive.b + m.ambient.b * ambient.b};
+    for (const Light& light : lights) {
+        D3DVECTOR toLight = -normalize(light.direction);
+        float factor = 1;
+        if (light.type != LightType::Directional) {
+            const D3DVECTOR offset = light.position;  // from the origin
+            const float d = magnitude(offset);
+            toLight = offset / d;
+            factor = d > light.range ? 0.0f
+                                     : 1.0f / (light.attenuation0 + light.attenuation1 * d +
+                                               light.attenuation2 * d * d);
+            if (light.type == LightType::Spot) {
+                const float rho = dotProduct(normalize(light.direction), -toLight);
+                const float inner = std::cos(light.theta / 2), outer = std::cos(light.phi / 2);
+                factor *= rho > inner    ? 1.0f
+                          : rho <= outer ? 0.0f
+                                         : std::pow((rho - outer) / (inner - outer), light.falloff);
+            }
+        }
+        const float lit = std::max(dotProduct(normal, toLight), 0.0f) * factor;
+        c.r += m.diffuse.r * light.diffuse.r * lit;
+        c.g += m.diffuse.g * light.diffuse.g * lit;
+        c.b += m.diffuse.b * light.diffuse.b * lit;
+    }
+    auto byte = [](float v) { return static_cast<std::uint32_t>(std::lround(std::clamp(v, 0.0f, 1.0f) * 255)); };
+    return {static_cast<float>(byte(c.r)), static_cast<float>(byte(c.g)), static_cast<float>(byte(c.b))};
+}
+
+std::uint32_t packed(Rgb c) {
+    return static_cast<std::uint32_t>(c.r) << 16 | static_cast<std::uint32_t>(c.g) << 8 |
+           static_cast<std::uint32_t>(c.b);
+}
+
+Light spotAt(D3DVECTOR position, D3DVECTOR direction) {
+    Light spot;
+    spot.type = LightType::Spot;
+    spot.diffuse = {0.9f, 0.8f, 1.0f, 1};
+    spot.position = position;
+    spot.direction = direction;
+    spot.range = 30000;
+    spot.attenuation0 = 1;
+    spot.attenuation1 = 0.05f;
+    spot.theta = 0.4f;
+    spot.phi = 1.0f;
+    spot.falloff = 2;
+    return spot;
+}
+
+}  // namespace shading
+
+// Every variant of the scene shader (lighting off; the main light alone;
+// main light and headlight; the headlight alone; a point light; a glowing
+// material) against the fixed-function formulas, at the pixel in the middle
+// of a square at the origin.
+TEST_F(SdlPlatformTest, EachShadingVariantMatchesTheFixedFunctionFormulas) {
+    using namespace shading;
+    lookAtOrigin();
+    const MeshId mesh = square(3.0f);
+    Material material;
+    material.diffuse = {0.8f, 0.6f, 1.0f, 1};
+    material.ambient = {0.5f, 0.5f, 0.5f, 1};
+    material.emissive = {0.05f, 0.1f, 0.0f, 1};
+    p->setMaterial(material);
+    p->setAmbient(0x00191919);
+    const Rgb ambient{0x19 / 255.0f, 0x19 / 255.0f, 0x19 / 255.0f};
+
+    Light main;  // the game's: directional, shining slanted onto the square
+    main.type = LightType::Directional;
+    main.diffuse = {0.7f, 0.5f, 0.3f, 1};
+    main.direction = {0, 0.6f, 0.8f};
+
+    // The spot's way to the origin makes rho = 3 / sqrt(3^2 + d^2) with the
+    // spot pointing along +z from (-d, 0, -3).
+    auto sideways = [](float rho) { return 3 * std::sqrt(1 / (rho * rho) - 1); };
+    const Light inside = spotAt({0, 0, -3}, {0, 0, 1});
+    const Light between = spotAt({-sideways(0.93f), 0, -3}, {0, 0, 1});
+    const Light outside = spotAt({-sideways(0.85f), 0, -3}, {0, 0, 1});
+    Light far = inside;
+    far.position = {0, 0, -40};
+    Light outOfRange = inside;
+    outOfRange.range = 2.5f;
+    Light point = spotAt({1, 1, -2}, {0, 0, 1});
+    point.type = LightType::Point;
+    point.attenuation2 = 0.1f;
+
+    struct Case {
+        const char* what;
+        std::vector<Light> lights;  // light 0, then light 1
+        std::vector<bool> on;
+    };
+    const std::vector<Case> cases = {
+        {"main light", {main}, {true}},
+        {"no light on", {main}, {false}},
+        {"main and headlight inside its inner cone", {main, inside}, {true, true}},
+        {"headlight between the cones", {main, between}, {false, true}},
+        {"headlight outside the outer cone", {main, outside}, {true, true}},
+        {"headlight farther, attenuated", {main, far}, {false, true}},
+        {"headlight out of range", {main, outOfRange}, {false, true}},
+        {"point light, quadratic attenuation", {point}, {true}},
+    };
+    p->setLighting(true);
+    for (const Case& c : cases) {
+        std::vector<Light> shining;
+        for (std::size_t i = 0; i < c.lights.size(); ++i) {
+            p->setLight(static_cast<int>(i), c.lights[i]);
+            p->lightEnable(static_cast<int>(i), c.on[i]);
+            if (c.on[i]) shining.push_back(c.lights[i]);
+        }
+        p->clear(true, 0x404040, true, 1.0f);
+        p->drawMesh(mesh, 0, 6, 1.0f);
+        EXPECT_TRUE(colorNear(middle(), packed(fixedFunction(material, ambient, shining)))) << c.what;
+        p->lightEnable(0, false);
+        p->lightEnable(1, false);
+    }
+    // The same light on another material: the light's colour is taken
+    // afresh.
+    Material bluish = material;
+    bluish.diffuse = {0.2f, 0.4f, 1.0f, 1};
+    p->setMaterial(bluish);
+    p->setLight(0, main);
+    p->lightEnable(0, true);
+    for (const Material& m : {material, bluish}) {
+        p->setMaterial(m);
+        p->clear(true, 0x404040, true, 1.0f);
+        p->drawMesh(mesh, 0, 6, 1.0f);
+        EXPECT_TRUE(colorNear(middle(), packed(fixedFunction(m, ambient, {main})))) << "material change";
+    }
+    // A glow that is white in two channels only, and a white glow under a
+    // light that darkens: neither is simply white.
+    Material halfGlow = material;
+    halfGlow.emissive = {1, 0.2f, 1, 1};
+    Light darkening = main;
+    darkening.diffuse = {-0.5f, -0.5f, -0.5f, 1};
+    Material glow = material;
+    glow.emissive = {1, 1, 1, 1};
+    for (const auto& [m, light] : {std::pair{halfGlow, main}, std::pair{glow, darkening}}) {
+        p->setMaterial(m);
+        p->setLight(0, light);
+        p->clear(true, 0x404040, true, 1.0f);
+        p->drawMesh(mesh, 0, 6, 1.0f);
+        const std::uint32_t expected = packed(fixedFunction(m, ambient, {light}));
+        EXPECT_NE(expected, 0xFFFFFFu);
+        EXPECT_TRUE(colorNear(middle(), expected)) << "not saturated";
+    }
+    p->setMaterial(material);
+    p->lightEnable(0, false);
+
+    // The between and outside cases differ from the inside one: the cone
+    // really is in the picture.
+    EXPECT_NE(packed(fixedFunction(material, ambient, {between})), packed(fixedFunction(material, ambient, {inside})));
+    EXPECT_NE(packed(fixedFunction(material, ambient, {between})), packed(fixedFunction(material, ambient, {outside})));
+
+    // A glow of white stays white whatever the lights; its alpha still
+    // blends. Lighting off shows the texture as it is.
+    Material glowing = material;
+    glowing.emissive = {1, 1, 1, 1};
+    p->setMaterial(glowing);
+    p->setLight(0, main);
+    p->lightEnable(0, true);
+    p->clear(true, 0x404040, true, 1.0f);
+    p->drawMesh(mesh, 0, 6, 1.0f);
+    EXPECT_EQ(middle(), 0xFFFFFFu);
+    glowing.diffuse.a = 0.5f;
+    p->setMaterial(glowing);
+    p->setAlphaBlend(true);
+    p->clear(true, 0x000000, true, 1.0f);
+    p->drawMesh(mesh, 0, 6, 1.0f);
+    EXPECT_TRUE(colorNear(middle(), 0x808080));
+    p->setAlphaBlend(false);
+    p->setMaterial(material);
+    p->setLighting(false);
+    p->clear(true, 0x404040, true, 1.0f);
+    p->drawMesh(mesh, 0, 6, 1.0f);
+    EXPECT_EQ(middle(), 0xFFFFFFu);
+    // And back to lit: a variant once built is used again with fresh values.
+    p->setLighting(true);
+    p->setLight(0, main);
+    p->lightEnable(0, true);
+    p->clear(true, 0x404040, true, 1.0f);
+    p->drawMesh(mesh, 0, 6, 1.0f);
+    EXPECT_TRUE(colorNear(middle(), packed(fixedFunction(material, ambient, {main}))));
+}
+
+// A square flattened to a fifth of its height by the world matrix is lit
+// like its twin built flat, whose normal is the flattened surface's: normals
+// turn by the inverse transpose, not by the matrix itself.
+TEST_F(SdlPlatformTest, NonUniformScaleLightsLikeTheUnscaledTwin) {
+    lookAtOrigin();
+    // Through the origin, containing the x axis and (0, 1, 1); front side
+    // towards the camera.
+    const D3DVECTOR slanted = normalize(D3DVECTOR{0, 1, -1});
+    const MeshId tall = p->createMesh({{{-1, 1, 1}, slanted, 0, 0},
+                                       {{1, 1, 1}, slanted, 1, 0},
+                                       {{1, -1, -1}, slanted, 1, 1},
+                                       {{-1, -1, -1}, slanted, 0, 1}},
+                                      {0, 1, 2, 0, 2, 3});
+    // The same surface flattened by hand: (0, 0.2, 1) in it, normal (0, 1, -0.2).
+    const D3DVECTOR flatNormal = normalize(D3DVECTOR{0, 1, -0.2f});
+    const MeshId twin = p->createMesh({{{-1, 0.2f, 1}, flatNormal, 0, 0},
+                                       {{1, 0.2f, 1}, flatNormal, 1, 0},
+                                       {{1, -0.2f, -1}, flatNormal, 1, 1},
+                                       {{-1, -0.2f, -1}, flatNormal, 0, 1}},
+                                      {0, 1, 2, 0, 2, 3});
+    p->setLighting(true);
+    Material material;
+    material.diffuse = {1, 1, 1, 1};
+    p->setMaterial(material);
+    Light light;
+    light.type = LightType::Directional;
+    light.diffuse = {0.6f, 0.6f, 0.6f, 1};
+    light.direction = -flatNormal;  // straight onto the flattened surface
+    p->setLight(0, light);
+    p->lightEnable(0, true);
+
+    p->clear(true, 0, true, 1.0f);
+    p->drawMesh(twin, 0, 6, 1.0f);
+    const std::uint32_t expected = middle();
+    EXPECT_TRUE(colorNear(expected, 0x999999));  // 0.6, the full light
+
+    D3DMATRIX flatten;
+    D3DUtil_SetScaleMatrix(flatten, 1, 0.2f, 1);
+    for (float turn : {0.0f, 0.7f}) {
+        // Turned about z as well, with the light turned along.
+        D3DMATRIX spin, world;
+        D3DUtil_SetRotateZMatrix(spin, turn);
+        D3DMath_MatrixMultiply(world, spin, flatten);
+        const D3DVECTOR n = flatNormal;
+        light.direction = -D3DVECTOR{n.x * spin._11 + n.y * spin._21, n.x * spin._12 + n.y * spin._22, n.z};
+        p->setLight(0, light);
+        p->setTransform(TransformState::World, world);
+        p->clear(true, 0, true, 1.0f);
+        p->drawMesh(tall, 0, 6, 1.0f);
+        EXPECT_TRUE(colorNear(middle(), expected)) << "turned by " << turn;
+    }
+}
+
+// ---------------------------------------------------------------- window mode, sound at start-up
+
+TEST(WindowActionTest, AltReturnSwitchesFocusCapturesTheRestIsTheGames) {
+    auto key = [](SDL_Keycode sym, Uint16 mod, bool repeat = false, Uint32 type = SDL_KEYDOWN) {
+        SDL_Event event{};
+        event.type = type;
+        event.key.keysym.sym = sym;
+        event.key.keysym.mod = mod;
+        event.key.repeat = repeat ? 1 : 0;
+        return event;
+    };
+    using sdl::WindowAction;
+    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_LALT)), WindowAction::ToggleFullScreen);
+    EXPECT_EQ(sdl::windowAction(key(SDLK_KP_ENTER, KMOD_RALT)), WindowAction::ToggleFullScreen);
+    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_LALT | KMOD_LSHIFT)), WindowAction::ToggleFullScreen);
+    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_LALT, true)), WindowAction::Swallow);
+    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_NONE)), WindowAction::None);
+    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_LCTRL)), WindowAction::None);
+    EXPECT_EQ(sdl::windowAction(key(SDLK_SPACE, KMOD_LALT)), WindowAction::None);
+    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_LALT, false, SDL_KEYUP)), WindowAction::None);
+
+    SDL_Event focus{};
+    focus.type = SDL_WINDOWEVENT;
+    focus.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
+    EXPECT_EQ(sdl::windowAction(focus), WindowAction::CaptureMouse);
+    focus.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+    EXPECT_EQ(sdl::windowAction(focus), WindowAction::ReleaseMouse);
+    focus.window.event = SDL_WINDOWEVENT_RESIZED;
+    EXPECT_EQ(sdl::windowAction(focus), WindowAction::None);
+}
+
+// --window starts windowed; Alt+Return reaches the window, not the game,
+// and switches to full screen and back; plain Return is the game's. The
+// sound device is open from the start.
+TEST(SdlWindowTest, WindowModeAltReturnAndTheSoundDevice) {
+    auto owned = std::make_unique<SdlPlatform>();
+    SdlPlatform& p = *owned;
+    p.setWindowed(true);
+    ASSERT_TRUE(startAll(p));
+    EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
+    EXPECT_FALSE(p.fullScreen());
+    Message m;
+    while (p.peekMessage(m)) {
+    }
+
+    auto press = [](SDL_Keycode sym, Uint16 mod) {
+        SDL_Event event{};
+        event.type = SDL_KEYDOWN;
+        event.key.keysym.sym = sym;
+        event.key.keysym.mod = mod;
+        SDL_PushEvent(&event);
+    };
+    press(SDLK_RETURN, KMOD_LALT);
+    EXPECT_FALSE(p.peekMessage(m));
+    EXPECT_TRUE(p.fullScreen());
+    press(SDLK_RETURN, KMOD_LALT);
+    EXPECT_FALSE(p.peekMessage(m));
+    EXPECT_FALSE(p.fullScreen());
+    press(SDLK_RETURN, KMOD_NONE);
+    ASSERT_TRUE(p.peekMessage(m));
+    EXPECT_EQ(m.type, Message::KeyDown);
+    EXPECT_EQ(m.key, vk::Return);
+    p.release();
+}

@@ -17,6 +17,7 @@ public:
 
     void bind() const;
     GLuint colorTexture() const { return color_; }
+    GLuint framebuffer() const { return framebuffer_; }
     Image read() const;  // top row first, 0x00RRGGBB
 
 private:

@@ -56,6 +56,22 @@ void tellRepeater(const SDL_Event& event, KeyRepeater& repeater) {
 
 }  // namespace
 
+WindowAction windowAction(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_KEYDOWN: {
+        const SDL_Keysym& key = event.key.keysym;
+        const bool enter = key.sym == SDLK_RETURN || key.sym == SDLK_KP_ENTER;
+        if (!enter || (key.mod & KMOD_ALT) == 0) return WindowAction::None;
+        return event.key.repeat != 0 ? WindowAction::Swallow : WindowAction::ToggleFullScreen;
+    }
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_GAINED) return WindowAction::CaptureMouse;
+        if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) return WindowAction::ReleaseMouse;
+        return WindowAction::None;
+    default: return WindowAction::None;
+    }
+}
+
 bool translateEvent(const SDL_Event& event, Message& message, InputQueue& queue) {
     switch (event.type) {
     case SDL_KEYDOWN:
@@ -76,10 +92,12 @@ bool translateEvent(const SDL_Event& event, Message& message, InputQueue& queue)
 }
 
 bool pumpMessage(Message& message, InputQueue& queue, KeyRepeater& repeater,
-                 const std::function<std::uint32_t()>& now) {
+                 const std::function<std::uint32_t()>& now,
+                 const std::function<bool(const SDL_Event&)>& window) {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
         tellRepeater(event, repeater);
+        if (window && window(event)) continue;
         if (translateEvent(event, message, queue)) return true;
     }
     // Only now, so that a key-up still queued in SDL comes before a repeat.

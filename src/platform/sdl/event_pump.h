@@ -15,10 +15,19 @@ namespace platform::sdl {
 // buffer instead (false), everything else is dropped (false).
 bool translateEvent(const SDL_Event& event, Message& message, InputQueue& queue);
 
+// What an event asks of the window rather than of the game: Alt+Return
+// switches between full screen and window (its repeats are swallowed); the
+// mouse is captured when the window gains the focus and released when it
+// loses it.
+enum class WindowAction { None, ToggleFullScreen, Swallow, CaptureMouse, ReleaseMouse };
+WindowAction windowAction(const SDL_Event& event);
+
 // Polls SDL until an event yields a message, telling the repeater of every
-// key and of focus loss on the way. With no event left, a held Shift's
-// repeat may be due by `now()`; false when there is none either.
+// key and of focus loss on the way, and `window` (if given) of every event
+// first: an event it takes (true) goes no further. With no event left, a held
+// Shift's repeat may be due by `now()`; false when there is none either.
 bool pumpMessage(Message& message, InputQueue& queue, KeyRepeater& repeater,
-                 const std::function<std::uint32_t()>& now);
+                 const std::function<std::uint32_t()>& now,
+                 const std::function<bool(const SDL_Event&)>& window = {});
 
 }  // namespace platform::sdl

@@ -2,11 +2,17 @@
 
 namespace platform::sdl::shaders {
 
+// The scene's shaders are made per render state: the lines before them
+// define LIGHTING (0 or 1), SATURATED (1 when the material's own glow
+// already reaches white), LIGHT0 and LIGHT1 (0 off, else the light's type:
+// 1 point, 2 spot, 3 directional) and POSITIONAL (a point or spot light is
+// on). Each variant computes only what its state needs, with no loop and no
+// branch per pixel.
+//
 // The game's matrices are row-vector (v' = v * M) and stored row by row.
 // Uploaded as they are, GLSL reads them column by column, i.e. transposed,
 // so M * v here is the game's v * M.
 const char* const kSceneVertex = R"glsl(
-#version 330 core
 layout(location = 0) in vec3 aPosition;
 layout(location = 1) in vec3 aNormal;
 layout(location = 2) in vec2 aUv;
@@ -15,15 +21,27 @@ uniform mat4 uWorld;
 uniform mat4 uView;
 uniform mat4 uProjection;
 uniform float uVertexScale;
-
-out vec3 vWorldPosition;
-out vec3 vNormal;
 out vec2 vUv;
+
+#define SHADED (LIGHTING == 1 && SATURATED == 0)
+#if SHADED
+// The inverse transpose of the world matrix's rotation and scale, so that a
+// flattened mesh keeps its normals at right angles to its surfaces.
+uniform mat3 uNormalMatrix;
+out vec3 vNormal;
+#endif
+#if SHADED && POSITIONAL
+out vec3 vWorldPosition;
+#endif
 
 void main() {
     vec4 world = uWorld * vec4(aPosition * uVertexScale, 1.0);
+#if SHADED
+    vNormal = uNormalMatrix * aNormal;
+#endif
+#if SHADED && POSITIONAL
     vWorldPosition = world.xyz;
-    vNormal = mat3(uWorld) * aNormal;
+#endif
     vUv = aUv;
     vec4 clip = uProjection * (uView * world);
     // The projection gives depth 0..w; OpenGL clips at -w..w.
@@ -34,75 +52,81 @@ void main() {
 // Fixed-function lighting per pixel: emissive, material ambient times the
 // global ambient, and each enabled light's diffuse term. No specular.
 const char* const kSceneFragment = R"glsl(
-#version 330 core
-const int kPoint = 1;
-const int kSpot = 2;
-const int kDirectional = 3;
-
-struct SceneLight {
-    int type;
-    vec3 diffuse;
-    vec3 position;
-    vec3 direction;      // normalised
-    float range;
-    float falloff;
-    vec3 attenuation;    // constant, linear, quadratic
-    float cosHalfTheta;  // inner cone
-    float cosHalfPhi;    // outer cone
-};
-
-uniform SceneLight uLights[2];
-uniform bool uLightOn[2];
-uniform bool uLighting;
-uniform vec3 uAmbient;
-uniform vec4 uMaterialDiffuse;
-uniform vec3 uMaterialAmbient;
-uniform vec3 uMaterialEmissive;
 uniform sampler2D uTexture;
-
-in vec3 vWorldPosition;
-in vec3 vNormal;
 in vec2 vUv;
 out vec4 fragColor;
 
-float spotFactor(SceneLight light, vec3 toLight) {
-    float rho = dot(light.direction, -toLight);
-    if (rho > light.cosHalfTheta) return 1.0;
-    if (rho <= light.cosHalfPhi) return 0.0;
-    return pow((rho - light.cosHalfPhi) / (light.cosHalfTheta - light.cosHalfPhi), light.falloff);
+#define SHADED (LIGHTING == 1 && SATURATED == 0)
+#if LIGHTING
+uniform float uMaterialAlpha;
+#endif
+#if SHADED
+uniform vec3 uBase;               // emissive + material ambient * ambient
+uniform vec3 uLightColor[2];      // material diffuse * light diffuse
+uniform vec3 uLightPosition[2];
+uniform vec3 uLightDirection[2];  // normalised, the way the light shines
+uniform float uLightRange[2];
+uniform float uLightFalloff[2];
+uniform vec3 uLightAttenuation[2];  // constant, linear, quadratic
+uniform float uLightCosTheta[2];    // inner cone
+uniform float uLightCosPhi[2];      // outer cone
+in vec3 vNormal;
+#endif
+#if SHADED && POSITIONAL
+in vec3 vWorldPosition;
+
+// What a point light gives at this pixel, before the cone: the distance
+// factor within range, and the way to the light.
+float reach(int i, out vec3 toLight) {
+    vec3 offset = uLightPosition[i] - vWorldPosition;
+    float d = length(offset);
+    toLight = d > 0.0 ? offset / d : vec3(0.0);
+    float denominator = dot(uLightAttenuation[i], vec3(1.0, d, d * d));
+    float factor = 1.0 / (denominator == 0.0 ? 1.0 : denominator);
+    return d > uLightRange[i] ? 0.0 : factor;
 }
 
-vec3 diffuseFrom(SceneLight light, vec3 normal) {
-    vec3 toLight;
-    float factor = 1.0;
-    if (light.type == kDirectional) {
-        toLight = -light.direction;
-    } else {
-        vec3 offset = light.position - vWorldPosition;
-        float d = length(offset);
-        if (d > light.range) return vec3(0.0);
-        toLight = d > 0.0 ? offset / d : vec3(0.0);
-        float denominator = light.attenuation.x + light.attenuation.y * d
-                          + light.attenuation.z * d * d;
-        factor = 1.0 / (denominator == 0.0 ? 1.0 : denominator);
-        if (light.type == kSpot) factor *= spotFactor(light, toLight);
-    }
-    return uMaterialDiffuse.rgb * light.diffuse * max(dot(normal, toLight), 0.0) * factor;
+// Full inside the inner cone, nothing outside the outer one, the falloff
+// between.
+float cone(int i, vec3 toLight) {
+    float rho = dot(uLightDirection[i], -toLight);
+    float t = (rho - uLightCosPhi[i]) / (uLightCosTheta[i] - uLightCosPhi[i]);
+    return rho > uLightCosTheta[i] ? 1.0
+         : rho <= uLightCosPhi[i] ? 0.0 : pow(t, uLightFalloff[i]);
 }
+#endif
+
+#if SHADED
+vec3 lightTerm(int i, int type, vec3 normal) {
+    vec3 toLight = -uLightDirection[i];
+    float factor = 1.0;
+#if POSITIONAL
+    if (type != 3) factor = reach(i, toLight);
+    if (type == 2) factor *= cone(i, toLight);
+#endif
+    return uLightColor[i] * max(dot(normal, toLight), 0.0) * factor;
+}
+#endif
 
 void main() {
     vec4 texel = texture(uTexture, vUv);
-    if (!uLighting) {
-        fragColor = texel;
-        return;
-    }
+#if !LIGHTING
+    fragColor = texel;
+#elif SATURATED
+    // Whatever the lights add, the colour stays clamped at white.
+    fragColor = vec4(texel.rgb, uMaterialAlpha * texel.a);
+#else
     float normalLength = length(vNormal);
     vec3 normal = normalLength > 0.0 ? vNormal / normalLength : vec3(0.0);
-    vec3 color = uMaterialEmissive + uMaterialAmbient * uAmbient;
-    for (int i = 0; i < 2; ++i) {
-        if (uLightOn[i]) color += diffuseFrom(uLights[i], normal);
-    }
-    fragColor = vec4(texel.rgb * clamp(color, 0.0, 1.0), uMaterialDiffuse.a * texel.a);
+    vec3 color = uBase;
+#if LIGHT0
+    color += lightTerm(0, LIGHT0, normal);
+#endif
+#if LIGHT1
+    color += lightTerm(1, LIGHT1, normal);
+#endif
+    fragColor = vec4(texel.rgb * clamp(color, 0.0, 1.0), uMaterialAlpha * texel.a);
+#endif
 }
 )glsl";
 
@@ -137,30 +161,6 @@ void main() {
     // Texels are whole bytes, so black compares exactly.
     if (uColorKey && texel.r + texel.g + texel.b == 0.0) discard;
     fragColor = vec4(texel.rgb, 1.0);
-}
-)glsl";
-
-// One triangle covering the viewport, made from the vertex number alone.
-const char* const kPresentVertex = R"glsl(
-#version 330 core
-out vec2 vUv;
-
-void main() {
-    vec2 corner = vec2((gl_VertexID << 1) & 2, gl_VertexID & 2);
-    vUv = corner;
-    gl_Position = vec4(corner * 2.0 - 1.0, 0.0, 1.0);
-}
-)glsl";
-
-const char* const kPresentFragment = R"glsl(
-#version 330 core
-uniform sampler2D uPicture;
-
-in vec2 vUv;
-out vec4 fragColor;
-
-void main() {
-    fragColor = vec4(texture(uPicture, vUv).rgb, 1.0);
 }
 )glsl";
 

@@ -2,16 +2,13 @@
 
 namespace platform::sdl::shaders {
 
-// The lit, textured 3D meshes.
+// The lit, textured 3D meshes: sources without their #version and
+// #define lines, made into one program per render state.
 extern const char* const kSceneVertex;
 extern const char* const kSceneFragment;
 
 // 1:1 copies of surface rectangles onto the back buffer.
 extern const char* const kCopyVertex;
 extern const char* const kCopyFragment;
-
-// The back buffer scaled onto the window.
-extern const char* const kPresentVertex;
-extern const char* const kPresentFragment;
 
 }  // namespace platform::sdl::shaders

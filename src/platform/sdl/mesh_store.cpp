@@ -23,6 +23,7 @@ MeshId MeshStore::create(const std::vector<MeshVertex>& vertices,
 
     Mesh mesh;
     mesh.indexCount = static_cast<int>(indices.size());
+    mesh.bounds = boundingSphere(vertices);
     glGenVertexArrays(1, &mesh.vertexArray);
     glGenBuffers(1, &mesh.vertexBuffer);
     glGenBuffers(1, &mesh.indexBuffer);
@@ -60,6 +61,11 @@ void MeshStore::destroy(MeshId id) {
     glDeleteBuffers(1, &mesh.vertexBuffer);
     glDeleteBuffers(1, &mesh.indexBuffer);
     mesh = Mesh{};  // no index count: draw() refuses it
+}
+
+const Sphere* MeshStore::bounds(MeshId id) const {
+    if (id <= 0 || id > static_cast<MeshId>(meshes_.size())) return nullptr;
+    return &meshes_[static_cast<std::size_t>(id) - 1].bounds;
 }
 
 void MeshStore::release() {

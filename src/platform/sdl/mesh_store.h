@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/sdl/frustum.h"
 
 namespace platform::sdl {
 
@@ -21,6 +22,8 @@ public:
     bool draw(MeshId id, int first, int count) const;
     // Frees one mesh's buffers; the id stays taken and draws nothing.
     void destroy(MeshId id);
+    // The sphere around all of a mesh's vertices; null for an unknown mesh.
+    const Sphere* bounds(MeshId id) const;
     void release();  // the context must be current
 
 private:
@@ -29,6 +32,7 @@ private:
         GLuint vertexBuffer = 0;
         GLuint indexBuffer = 0;
         int indexCount = 0;
+        Sphere bounds;
     };
     std::vector<Mesh> meshes_;
 };

@@ -3,8 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/sdl/gl_program.h"
-#include "platform/sdl/gl_shaders.h"
 
 namespace platform::sdl {
 
@@ -19,40 +17,21 @@ Rect letterbox(int windowWidth, int windowHeight) {
     return rect;
 }
 
-bool Presenter::create() {
-    program_ = buildProgram("present", shaders::kPresentVertex, shaders::kPresentFragment);
-    if (program_ == 0) return false;
-    glUseProgram(program_);
-    glUniform1i(glGetUniformLocation(program_, "uPicture"), 0);
-    // Core profile draws nothing without a vertex array, even an empty one.
-    glGenVertexArrays(1, &vertexArray_);
-    return true;
-}
-
-void Presenter::release() {
-    glDeleteProgram(program_);
-    glDeleteVertexArrays(1, &vertexArray_);
-    program_ = vertexArray_ = 0;
-}
-
-void Presenter::present(GLuint picture, int windowWidth, int windowHeight) const {
-    glBindFramebuffer(GL_FRAMEBUFFER, 0);
-    glDisable(GL_SCISSOR_TEST);
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_BLEND);
-    glDisable(GL_CULL_FACE);
-    glViewport(0, 0, windowWidth, windowHeight);
-    glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-
+void Presenter::present(GLuint framebuffer, int windowWidth, int windowHeight) const {
+    // A copy, not a draw: at the picture's own size the renderer copies
+    // rows, which costs about half of drawing it as a textured triangle.
     const Rect area = letterbox(windowWidth, windowHeight);
-    glViewport(area.x, area.y, area.w, area.h);
-    glUseProgram(program_);
-    glBindVertexArray(vertexArray_);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, picture);
-    glBindSampler(0, 0);
-    glDrawArrays(GL_TRIANGLES, 0, 3);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+    glDisable(GL_SCISSOR_TEST);
+    if (area.x > 0 || area.y > 0 || area.w < windowWidth || area.h < windowHeight) {
+        glClearColor(0.0f, 0.0f, 0.0f, 1.0f);
+        glClear(GL_COLOR_BUFFER_BIT);
+    }
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
+    const bool same = area.w == kScreenWidth && area.h == kScreenHeight;
+    glBlitFramebuffer(0, 0, kScreenWidth, kScreenHeight, area.x, area.y, area.x + area.w,
+                      area.y + area.h, GL_COLOR_BUFFER_BIT, same ? GL_NEAREST : GL_LINEAR);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
 }
 
 }  // namespace platform::sdl

@@ -11,17 +11,15 @@ namespace platform::sdl {
 // coordinates (from the bottom left); symmetric, so the same from the top.
 Rect letterbox(int windowWidth, int windowHeight);
 
-// Draws the back buffer onto the window's default framebuffer.
+// Puts the back buffer onto the window's default framebuffer.
 class Presenter {
 public:
-    bool create();
-    void release();
-    // Leaves the default framebuffer bound.
-    void present(GLuint picture, int windowWidth, int windowHeight) const;
-
-private:
-    GLuint program_ = 0;
-    GLuint vertexArray_ = 0;
+    bool create() { return true; }
+    void release() {}
+    // Copies the back buffer's framebuffer into the letterbox, scaling with
+    // linear filtering when the sizes differ. Leaves the default
+    // framebuffer bound.
+    void present(GLuint framebuffer, int windowWidth, int windowHeight) const;
 };
 
 }  // namespace platform::sdl

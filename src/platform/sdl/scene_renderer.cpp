@@ -1,7 +1,7 @@
 #include "platform/sdl/scene_renderer.h"
 
-#include "platform/sdl/gl_program.h"
-#include "platform/sdl/gl_shaders.h"
+#include <cstring>
+
 #include "platform/sdl/gl_texture.h"
 
 namespace platform::sdl {
@@ -34,13 +34,12 @@ bool validViewport(const Viewport& v) {
 }
 
 bool SceneRenderer::create() {
-    program_ = buildProgram("scene", shaders::kSceneVertex, shaders::kSceneFragment);
-    if (program_ == 0) return false;
-    uniforms_.locate(program_);
+    // The usual state compiles now, so that a broken shader stops start-up.
+    if (!programs_.forState(SceneState())) return false;
     white_ = uploadTexture(Image(1, 1, 0xFFFFFF));
     pointSampler_ = makeSampler(GL_NEAREST);
     linearSampler_ = makeSampler(GL_LINEAR);
-    dirty_ = true;
+    applied_.reset();
     return true;
 }
 
@@ -51,12 +50,14 @@ void SceneRenderer::release() {
     glDeleteTextures(1, &white_);
     glDeleteSamplers(1, &pointSampler_);
     glDeleteSamplers(1, &linearSampler_);
-    glDeleteProgram(program_);
-    white_ = pointSampler_ = linearSampler_ = program_ = 0;
+    programs_.release();
+    white_ = pointSampler_ = linearSampler_ = 0;
+    applied_.reset();
 }
 
 TextureId SceneRenderer::createTexture(const Image& image) {
     const GLuint texture = uploadTexture(image);
+    applied_.reset();  // uploading binds it
     if (texture == 0) return 0;
     textures_.push_back(texture);
     return static_cast<TextureId>(textures_.size());
@@ -85,13 +86,29 @@ void SceneRenderer::clear(bool target, std::uint32_t color, bool zbuffer, float 
     glDisable(GL_SCISSOR_TEST);
 }
 
-void SceneRenderer::draw(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
-    if (dirty_) apply();
-    uniforms_.uploadVertexScale(vertexScale);
-    glActiveTexture(GL_TEXTURE0);
-    glBindTexture(GL_TEXTURE_2D, boundTexture());
-    glBindSampler(0, state_.linearMagnification ? linearSampler_ : pointSampler_);
-    meshes_.draw(mesh, firstIndex, indexCount);
+bool SceneRenderer::inView(MeshId mesh, float vertexScale) {
+    const Sphere* bounds = meshes_.bounds(mesh);
+    if (!bounds) return true;
+    const bool sameView = frustum_ && std::memcmp(&frustumView_, &state_.view, sizeof(D3DMATRIX)) == 0 &&
+                          std::memcmp(&frustumProjection_, &state_.projection, sizeof(D3DMATRIX)) == 0;
+    if (!sameView) {
+        frustum_.emplace(state_.view, state_.projection);
+        frustumView_ = state_.view;
+        frustumProjection_ = state_.projection;
+    }
+    return frustum_->mayShow(placedSphere(*bounds, state_.world, vertexScale));
+}
+
+bool SceneRenderer::draw(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
+    if (culling_ && !inView(mesh, vertexScale)) {
+        ++culled_;
+        return false;
+    }
+    SceneProgram* program = programs_.forState(state_);
+    if (!program) return false;
+    apply(program->id());
+    program->upload(state_, vertexScale);
+    return meshes_.draw(mesh, firstIndex, indexCount);
 }
 
 GLuint SceneRenderer::boundTexture() const {
@@ -100,31 +117,47 @@ GLuint SceneRenderer::boundTexture() const {
     return textures_[static_cast<std::size_t>(id) - 1];
 }
 
-void SceneRenderer::apply() {
-    const Viewport& v = state_.viewport;
-    glViewport(v.x, kScreenHeight - v.y - v.height, v.width, v.height);
-    glDepthRange(v.minZ, v.maxZ);
-
-    if (state_.depthTest) {
-        glEnable(GL_DEPTH_TEST);
+void SceneRenderer::apply(GLuint program) {
+    const bool all = !applied_;
+    if (all) {
+        applied_.emplace();
+        // Front faces wind clockwise on screen; the others are culled.
+        glEnable(GL_CULL_FACE);
+        glFrontFace(GL_CW);
+        glCullFace(GL_BACK);
         glDepthFunc(GL_LEQUAL);
-    } else {
-        glDisable(GL_DEPTH_TEST);
-    }
-    // Front faces wind clockwise on screen; the others are culled.
-    glEnable(GL_CULL_FACE);
-    glFrontFace(GL_CW);
-    glCullFace(GL_BACK);
-    if (state_.alphaBlend) {
-        glEnable(GL_BLEND);
         glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    } else {
-        glDisable(GL_BLEND);
+        glActiveTexture(GL_TEXTURE0);
     }
-
-    glUseProgram(program_);
-    uniforms_.upload(state_);
-    dirty_ = false;
+    Applied& a = *applied_;
+    const Viewport& v = state_.viewport;
+    if (all || std::memcmp(&a.viewport, &v, sizeof(Viewport)) != 0) {
+        glViewport(v.x, kScreenHeight - v.y - v.height, v.width, v.height);
+        glDepthRange(v.minZ, v.maxZ);
+        a.viewport = v;
+    }
+    if (all || a.depthTest != state_.depthTest) {
+        if (state_.depthTest) glEnable(GL_DEPTH_TEST); else glDisable(GL_DEPTH_TEST);
+        a.depthTest = state_.depthTest;
+    }
+    if (all || a.alphaBlend != state_.alphaBlend) {
+        if (state_.alphaBlend) glEnable(GL_BLEND); else glDisable(GL_BLEND);
+        a.alphaBlend = state_.alphaBlend;
+    }
+    if (all || a.program != program) {
+        glUseProgram(program);
+        a.program = program;
+    }
+    const GLuint texture = boundTexture();
+    if (all || a.texture != texture) {
+        glBindTexture(GL_TEXTURE_2D, texture);
+        a.texture = texture;
+    }
+    const GLuint sampler = state_.linearMagnification ? linearSampler_ : pointSampler_;
+    if (all || a.sampler != sampler) {
+        glBindSampler(0, sampler);
+        a.sampler = sampler;
+    }
 }
 
 }  // namespace platform::sdl

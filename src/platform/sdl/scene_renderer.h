@@ -2,8 +2,10 @@
 
 #include <epoxy/gl.h>
 
+#include <optional>
 #include <vector>
 
+#include "platform/sdl/frustum.h"
 #include "platform/sdl/mesh_store.h"
 #include "platform/sdl/scene_state.h"
 #include "platform/sdl/scene_uniforms.h"
@@ -15,19 +17,23 @@ bool validViewport(const Viewport& viewport);
 
 // The 3D device: render state, textures and meshes, and drawing them into
 // the bound back buffer. State changes are only recorded; the next clear or
-// draw brings OpenGL up to date.
+// draw brings OpenGL up to date, setting only what differs from what it was
+// last given.
 class SceneRenderer {
 public:
     bool create();
     void release();  // the context must be current
 
     const SceneState& state() const { return state_; }
-    SceneState& edit() {
-        dirty_ = true;
-        return state_;
-    }
+    SceneState& edit() { return state_; }
     // Something else changed the OpenGL state; set it all again.
-    void invalidate() { dirty_ = true; }
+    void invalidate() { applied_.reset(); }
+
+    // Draws that the view cannot show are dropped unless this is turned off
+    // (for comparing pictures).
+    void setCulling(bool on) { culling_ = on; }
+    // How many draws were dropped so far.
+    long culledDraws() const { return culled_; }
 
     TextureId createTexture(const Image& image);
     MeshId createMesh(const std::vector<MeshVertex>& vertices,
@@ -35,18 +41,32 @@ public:
 
     // Clears the viewport's rectangle.
     void clear(bool target, std::uint32_t color, bool zbuffer, float depth);
-    void draw(MeshId mesh, int firstIndex, int indexCount, float vertexScale);
+    // False when the mesh lies wholly outside the view and was not drawn.
+    bool draw(MeshId mesh, int firstIndex, int indexCount, float vertexScale);
     void destroyMesh(MeshId mesh) { meshes_.destroy(mesh); }
 
 private:
-    void apply();
+    // The fixed OpenGL state a draw needs, as last set.
+    struct Applied {
+        Viewport viewport;
+        bool depthTest = false;
+        bool alphaBlend = false;
+        GLuint program = 0;
+        GLuint texture = 0;
+        GLuint sampler = 0;
+    };
+    void apply(GLuint program);
     GLuint boundTexture() const;
+    bool inView(MeshId mesh, float vertexScale);
 
     SceneState state_;
-    bool dirty_ = true;
+    std::optional<Applied> applied_;
+    bool culling_ = true;
+    long culled_ = 0;
+    std::optional<Frustum> frustum_;
+    D3DMATRIX frustumView_, frustumProjection_;
 
-    GLuint program_ = 0;
-    SceneUniforms uniforms_;
+    ScenePrograms programs_;
     GLuint white_ = 0;  // stands in for "no texture"
     GLuint pointSampler_ = 0;
     GLuint linearSampler_ = 0;

@@ -8,7 +8,8 @@ struct Mix_Chunk;
 namespace platform::sdl {
 
 // The game's one sound voice on SDL_mixer's channel 0. The audio device is
-// opened on the first sound; without one the game is silent.
+// opened at start-up (opening it on the first sound stalled that frame), or
+// at the latest on the first sound; without one the game is silent.
 class SdlAudio {
 public:
     SdlAudio() = default;
@@ -16,13 +17,14 @@ public:
     SdlAudio& operator=(const SdlAudio&) = delete;
     ~SdlAudio() { close(); }
 
+    // Opens the device once; false (and silent from then on) without one.
+    bool open();
     // Plays a .wav file, cutting off what plays. Each file is read once.
     void play(const std::string& file);
     bool playing() const;
     void close();
 
 private:
-    bool open();
     Mix_Chunk* chunk(const std::string& file);
 
     enum class State { Closed, Open, Failed };

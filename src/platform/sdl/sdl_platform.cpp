@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <epoxy/gl.h>
 
+#include <algorithm>
+
 #include "platform/clock.h"
 #include "platform/sdl/event_pump.h"
 #include "platform/sdl/gl_objects.h"
@@ -32,6 +34,8 @@ bool SdlPlatform::registerWindowClass() {
             sdlStarted_ = false;
         }
     }
+    // Opening the sound device takes a while; done now, no frame waits for it.
+    if (sdlStarted_) audio_.open();
     return sdlStarted_;
 }
 
@@ -46,15 +50,20 @@ bool SdlPlatform::createWindow(const char* caption) {
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);
 
     SDL_DisplayMode desktop{};
+    const bool desktopKnown = SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0;
     int width = kScreenWidth;
     int height = kScreenHeight;
-    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0) {
-        width = desktop.w;
-        height = desktop.h;
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE;
+    if (windowed_) {
+        // The picture's own size where the desktop has room for it.
+        if (desktopKnown) width = std::min(width, desktop.w), height = std::min(height, desktop.h);
+    } else {
+        if (desktopKnown) width = desktop.w, height = desktop.h;
+        flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
     }
     window_ = SDL_CreateWindow(caption ? caption : "", SDL_WINDOWPOS_CENTERED,
-                               SDL_WINDOWPOS_CENTERED, width, height,
-                               SDL_WINDOW_OPENGL | SDL_WINDOW_FULLSCREEN_DESKTOP);
+                               SDL_WINDOWPOS_CENTERED, width, height, flags);
+    if (window_) SDL_SetWindowMinimumSize(window_, 320, 240);
     return window_ != nullptr;
 }
 
@@ -101,13 +110,44 @@ bool SdlPlatform::createDevice() {
 }
 
 void SdlPlatform::acquireMouse() {
+    mouseWanted_ = true;
+    // Captured now only if the window has the focus; else when it gets it.
     // Not every driver can; the game then just gets no mouse movement.
-    SDL_SetRelativeMouseMode(SDL_TRUE);
+    if (window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_INPUT_FOCUS) != 0) {
+        SDL_SetRelativeMouseMode(SDL_TRUE);
+    }
+}
+
+bool SdlPlatform::fullScreen() const {
+    return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
+}
+
+void SdlPlatform::toggleFullScreen() {
+    if (!window_) return;
+    SDL_SetWindowFullscreen(window_, fullScreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+bool SdlPlatform::handleWindowEvent(const SDL_Event& event) {
+    switch (sdl::windowAction(event)) {
+        case sdl::WindowAction::ToggleFullScreen: toggleFullScreen(); return true;
+        case sdl::WindowAction::Swallow: return true;
+        case sdl::WindowAction::CaptureMouse:
+            if (mouseWanted_) SDL_SetRelativeMouseMode(SDL_TRUE);
+            return false;
+        case sdl::WindowAction::ReleaseMouse:
+            // The desktop stays usable while the game is in the background.
+            SDL_SetRelativeMouseMode(SDL_FALSE);
+            return false;
+        case sdl::WindowAction::None: break;
+    }
+    return false;
 }
 
 void SdlPlatform::release() {
     releaseGl();
     if (window_) {
+        SDL_SetRelativeMouseMode(SDL_FALSE);
+        mouseWanted_ = false;
         SDL_DestroyWindow(window_);
         window_ = nullptr;
     }
@@ -137,7 +177,9 @@ void SdlPlatform::releaseGl() {
 
 bool SdlPlatform::peekMessage(Message& message) {
     if (input_.takeMessage(message)) return true;
-    return sdlStarted_ && sdl::pumpMessage(message, input_, keyRepeat_, SDL_GetTicks);
+    return sdlStarted_ &&
+           sdl::pumpMessage(message, input_, keyRepeat_, SDL_GetTicks,
+                            [this](const SDL_Event& event) { return handleWindowEvent(event); });
 }
 
 void SdlPlatform::destroyWindow() { input_.postMessage(Message{Message::Destroy, 0}); }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 
 #include "platform/input_queue.h"
@@ -9,6 +10,7 @@
 #include "platform/sdl/sdl_audio.h"
 
 struct SDL_Window;
+union SDL_Event;
 
 namespace platform::sdl {
 struct GlObjects;
@@ -17,8 +19,10 @@ struct GlObjects;
 namespace platform {
 
 // The platform for play: an SDL2 window showing the 1024 x 768 back buffer
-// full screen, OpenGL 3.3 for the 2D copies and the 3D device, SDL_mixer
-// for the sound voice.
+// full screen or in a resizable window (letterboxed either way), OpenGL 3.3
+// for the 2D copies and the 3D device, SDL_mixer for the sound voice.
+// Alt+Return switches between full screen and the window; the mouse is
+// captured only while the window has the focus.
 class SdlPlatform final : public Platform {
 public:
     SdlPlatform();
@@ -83,9 +87,29 @@ public:
     void messageBox(const char* caption, const char* text) override;
     bool openDocument(const std::string& path) override;
 
+    // Starts in a window instead of full screen; before createWindow.
+    void setWindowed(bool on) { windowed_ = on; }
+    bool fullScreen() const;
+
     // Frames at 60 a second (the default), or as fast as they come, with
     // vsync off too, for measuring what a frame costs.
     void setPacing(bool on);
+
+    // Draws the view cannot show are dropped (the default); off, every draw
+    // is made, which gives the same picture more slowly.
+    void setCulling(bool on);
+    long culledDraws() const;
+
+    // For measuring where a frame's time goes: told before every 3D draw,
+    // 2D copy or fill and before presenting. finishDrawing() waits until the
+    // renderer has done all that was asked of it.
+    struct DrawProbe {
+        enum Kind { Mesh, Copy, Present } kind = Mesh;
+        MeshId mesh = 0;
+        int viewportWidth = 0;
+    };
+    void setDrawProbe(std::function<void(const DrawProbe&)> probe) { probe_ = std::move(probe); }
+    void finishDrawing();
 
 private:
     // Which drawing the OpenGL state is set up for. Queued 2D copies exist
@@ -94,6 +118,8 @@ private:
     void enter(Mode mode);
     void releaseGl();
     void applySwapInterval();
+    bool handleWindowEvent(const SDL_Event& event);
+    void toggleFullScreen();
 
     InputQueue input_;
     sdl::KeyRepeater keyRepeat_;
@@ -105,12 +131,15 @@ private:
     int drawableHeight_ = 0;
     Mode mode_ = Mode::None;
     bool pacing_ = true;
+    bool windowed_ = false;
+    bool mouseWanted_ = false;  // the game asked for the mouse
     bool displayAtSixtyHertz_ = false;
 
     // Kept out of this header so that users need no OpenGL headers.
     std::unique_ptr<sdl::GlObjects> gl_;
     sdl::FramePacer pacer_;
     sdl::SdlAudio audio_;
+    std::function<void(const DrawProbe&)> probe_;
 };
 
 std::unique_ptr<Platform> createSdlPlatform();

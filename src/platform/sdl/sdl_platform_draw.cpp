@@ -45,6 +45,7 @@ void SdlPlatform::blit(int x, int y, SurfaceId source, const Rect& sourceRect, b
     if (!deviceReady_) return;
     const Image* image = gl_->surfaces.image(source);
     if (!image) return;
+    if (probe_) probe_(DrawProbe{DrawProbe::Copy, 0, 0});
     const auto rects = sdl::clipBlit(x, y, sourceRect, image->width, image->height);
     if (!rects) return;
     enter(Mode::Sprites);
@@ -53,6 +54,7 @@ void SdlPlatform::blit(int x, int y, SurfaceId source, const Rect& sourceRect, b
 
 void SdlPlatform::fill(const Rect& rect, std::uint32_t color) {
     if (!deviceReady_) return;
+    if (probe_) probe_(DrawProbe{DrawProbe::Copy, 0, 0});
     gl_->sprites.flush();
     Rect scissor;
     if (!screenScissor(rect, scissor)) return;
@@ -66,13 +68,24 @@ void SdlPlatform::fill(const Rect& rect, std::uint32_t color) {
 
 void SdlPlatform::flip() {
     if (deviceReady_) {
+        if (probe_) probe_(DrawProbe{DrawProbe::Present, 0, 0});
         enter(Mode::None);
         SDL_GL_GetDrawableSize(window_, &drawableWidth_, &drawableHeight_);
-        gl_->presenter.present(gl_->backBuffer.colorTexture(), drawableWidth_, drawableHeight_);
+        gl_->presenter.present(gl_->backBuffer.framebuffer(), drawableWidth_, drawableHeight_);
         SDL_GL_SwapWindow(window_);
         gl_->backBuffer.bind();
     }
     if (pacing_) pacer_.wait();
+}
+
+void SdlPlatform::setCulling(bool on) { gl_->scene.setCulling(on); }
+
+long SdlPlatform::culledDraws() const { return gl_->scene.culledDraws(); }
+
+void SdlPlatform::finishDrawing() {
+    if (!deviceReady_) return;
+    gl_->sprites.flush();
+    glFinish();
 }
 
 Image SdlPlatform::readBackBuffer() {
@@ -171,6 +184,7 @@ void SdlPlatform::endScene() {}
 
 void SdlPlatform::drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
     if (!deviceReady_) return;
+    if (probe_) probe_(DrawProbe{DrawProbe::Mesh, mesh, gl_->scene.state().viewport.width});
     enter(Mode::Scene);
     gl_->scene.draw(mesh, firstIndex, indexCount, vertexScale);
 }
