@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "app/app.h"
 #include "app/frame.h"
@@ -26,6 +27,36 @@ int differingPixels(const platform::Image& a, const platform::Image& b) {
     int n = 0;
     for (std::size_t i = 0; i < a.pixels.size(); ++i) n += a.pixels[i] != b.pixels[i];
     return n;
+}
+
+// The separate spots of light in the 3D view (neighbours by side or corner
+// belong together).
+int spots(const platform::Image& image) {
+    constexpr int kView = 768;
+    std::vector<bool> seen(static_cast<std::size_t>(kView * kView));
+    auto lit = [&](int x, int y) { return (image.pixels[static_cast<std::size_t>(y * image.width + x)] & 0xFFFFFF) != 0; };
+    int count = 0;
+    for (int start = 0; start < kView * kView; ++start) {
+        if (seen[static_cast<std::size_t>(start)] || !lit(start % kView, start / kView)) continue;
+        ++count;
+        std::vector<int> open{start};
+        seen[static_cast<std::size_t>(start)] = true;
+        while (!open.empty()) {
+            const int at = open.back();
+            open.pop_back();
+            for (int dy = -1; dy <= 1; ++dy) {
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int x = at % kView + dx, y = at / kView + dy;
+                    if (x < 0 || y < 0 || x >= kView || y >= kView) continue;
+                    const int next = y * kView + x;
+                    if (seen[static_cast<std::size_t>(next)] || !lit(x, y)) continue;
+                    seen[static_cast<std::size_t>(next)] = true;
+                    open.push_back(next);
+                }
+            }
+        }
+    }
+    return count;
 }
 
 }  // namespace
@@ -56,6 +87,57 @@ TEST(OffscreenCulling, CulledAndUnculledFramesAreTheSame) {
     toggle_light(p, 1);
     render_frame(app);
     EXPECT_EQ(differingPixels(drawView(p, app, true), drawView(p, app, false)), 0) << "headlight";
+    Cleanup(app);
+    std::filesystem::current_path(previous);
+}
+
+// Meshes that show only a dot or two are drawn coarse, and the picture
+// keeps its dots: the whole asteroid field in range, and the star map
+// zoomed out to all 545 systems, drawn coarse and in full.
+TEST(OffscreenCulling, CoarseDistantMeshesKeepTheirDots) {
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(DATA_DIR);
+    platform::SdlPlatform p;
+    App app(p);
+    app.clockSource = [] { return 1u; };
+    ASSERT_TRUE(Init(app)) << (app.ErrStr ? app.ErrStr : "");
+    auto frame = [&](bool coarse) {
+        p.setCoarseDistant(coarse);
+        const long before = p.coarseDraws();
+        render_frame(app);
+        p.setCoarseDistant(true);
+        return std::make_pair(p.readBackBuffer(), p.coarseDraws() - before);
+    };
+    auto lit = [](const platform::Image& image) {
+        int n = 0;
+        for (std::size_t i = 0; i < image.pixels.size(); ++i) n += (image.pixels[i] & 0xFFFFFF) != 0 && i % 1024 < 768;
+        return n;
+    };
+
+    app.game.SIGHT = 40000.0f;
+    app.game.speed = 40.0f;
+    for (int i = 0; i < 30; ++i) render_frame(app);
+    const long before = p.coarseDraws();
+    const platform::Image fieldCoarse = drawView(p, app, true);
+    const long fieldCoarseDraws = p.coarseDraws() - before;
+    p.setCoarseDistant(false);
+    const platform::Image fieldFull = drawView(p, app, true);
+    p.setCoarseDistant(true);
+    EXPECT_GT(fieldCoarseDraws, 20);  // the farthest rocks
+    EXPECT_LT(differingPixels(fieldCoarse, fieldFull), 100);
+
+    app.game.planetenpos = 8;
+    app.game.render = 1;
+    app.game.zKarte = -4000.0f;
+    render_frame(app);
+    const auto [mapCoarse, mapCoarseDraws] = frame(true);
+    const auto [mapFull, mapFullDraws] = frame(false);
+    EXPECT_GT(mapCoarseDraws, 500);
+    EXPECT_EQ(mapFullDraws, 0);
+    // The stars are dots of a pixel or two: their colours may shift, but
+    // they stay where and about as large as they were.
+    EXPECT_NEAR(lit(mapCoarse), lit(mapFull), lit(mapFull) / 20);
+    EXPECT_NEAR(spots(mapCoarse), spots(mapFull), spots(mapFull) / 50);
     Cleanup(app);
     std::filesystem::current_path(previous);
 }

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <utility>
+
+#include "platform/sdl/mesh_lod.h"
 
 namespace platform::sdl {
 namespace {
@@ -24,16 +27,22 @@ MeshId MeshStore::create(const std::vector<MeshVertex>& vertices,
     Mesh mesh;
     mesh.indexCount = static_cast<int>(indices.size());
     mesh.bounds = boundingSphere(vertices);
+    CoarseMesh coarse = coarseMesh(vertices, indices);
+    mesh.coarseStart = std::move(coarse.start);
+    std::vector<MeshVertex> allVertices = vertices;
+    allVertices.insert(allVertices.end(), coarse.vertices.begin(), coarse.vertices.end());
+    std::vector<std::uint32_t> allIndices = indices;
+    for (std::uint32_t index : coarse.indices) allIndices.push_back(static_cast<std::uint32_t>(vertices.size()) + index);
     glGenVertexArrays(1, &mesh.vertexArray);
     glGenBuffers(1, &mesh.vertexBuffer);
     glGenBuffers(1, &mesh.indexBuffer);
     glBindVertexArray(mesh.vertexArray);
     glBindBuffer(GL_ARRAY_BUFFER, mesh.vertexBuffer);
-    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices.size() * sizeof(MeshVertex)),
-                 vertices.data(), GL_STATIC_DRAW);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(allVertices.size() * sizeof(MeshVertex)),
+                 allVertices.data(), GL_STATIC_DRAW);
     glBindBuffer(GL_ELEMENT_ARRAY_BUFFER, mesh.indexBuffer);
     glBufferData(GL_ELEMENT_ARRAY_BUFFER,
-                 static_cast<GLsizeiptr>(indices.size() * sizeof(std::uint32_t)), indices.data(),
+                 static_cast<GLsizeiptr>(allIndices.size() * sizeof(std::uint32_t)), allIndices.data(),
                  GL_STATIC_DRAW);
     vertexAttribute(0, 3, offsetof(MeshVertex, position));
     vertexAttribute(1, 3, offsetof(MeshVertex, normal));
@@ -42,10 +51,20 @@ MeshId MeshStore::create(const std::vector<MeshVertex>& vertices,
     return static_cast<MeshId>(meshes_.size());
 }
 
-bool MeshStore::draw(MeshId id, int first, int count) const {
+bool MeshStore::draw(MeshId id, int first, int count, bool coarse) const {
     if (id <= 0 || id > static_cast<MeshId>(meshes_.size())) return false;
     const Mesh& mesh = meshes_[static_cast<std::size_t>(id) - 1];
     if (first < 0 || count <= 0 || count > mesh.indexCount - first) return false;
+    if (coarse && first % 3 == 0 && count % 3 == 0) {
+        const std::uint32_t from = mesh.coarseStart[static_cast<std::size_t>(first / 3)];
+        const std::uint32_t to = mesh.coarseStart[static_cast<std::size_t>((first + count) / 3)];
+        // A range that collapses to nothing is drawn in full: a far
+        // object stays a dot.
+        if (to > from && 2 * (to - from) <= static_cast<std::uint32_t>(count / 3)) {
+            first = mesh.indexCount + static_cast<int>(3 * from);
+            count = static_cast<int>(3 * (to - from));
+        }
+    }
     glBindVertexArray(mesh.vertexArray);
     glDrawElements(GL_TRIANGLES, count, GL_UNSIGNED_INT,
                    reinterpret_cast<const void*>(static_cast<std::size_t>(first) *

@@ -1,6 +1,9 @@
 #include "platform/sdl/scene_renderer.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "platform/sdl/gl_texture.h"
 
@@ -27,6 +30,18 @@ void scissorTo(const Viewport& v) {
 }
 
 }  // namespace
+
+float pixelRadius(const Sphere& placed, const D3DMATRIX& view, const D3DMATRIX& projection,
+                  const Viewport& viewport) {
+    const D3DVECTOR& c = placed.center;
+    // Row vectors: the depth is the view's third column.
+    const float depth = c.x * view._13 + c.y * view._23 + c.z * view._33 + view._43;
+    const bool perspective = projection._34 != 0.0f;
+    if (perspective && depth <= placed.radius) return std::numeric_limits<float>::infinity();
+    const float scale = std::max(std::fabs(projection._11) * static_cast<float>(viewport.width),
+                                 std::fabs(projection._22) * static_cast<float>(viewport.height));
+    return placed.radius / (perspective ? depth : 1.0f) * scale * 0.5f;
+}
 
 bool validViewport(const Viewport& v) {
     return v.width > 0 && v.height > 0 && v.x >= 0 && v.y >= 0 &&
@@ -86,9 +101,7 @@ void SceneRenderer::clear(bool target, std::uint32_t color, bool zbuffer, float 
     glDisable(GL_SCISSOR_TEST);
 }
 
-bool SceneRenderer::inView(MeshId mesh, float vertexScale) {
-    const Sphere* bounds = meshes_.bounds(mesh);
-    if (!bounds) return true;
+const Frustum& SceneRenderer::frustum() {
     const bool sameView = frustum_ && std::memcmp(&frustumView_, &state_.view, sizeof(D3DMATRIX)) == 0 &&
                           std::memcmp(&frustumProjection_, &state_.projection, sizeof(D3DMATRIX)) == 0;
     if (!sameView) {
@@ -96,19 +109,26 @@ bool SceneRenderer::inView(MeshId mesh, float vertexScale) {
         frustumView_ = state_.view;
         frustumProjection_ = state_.projection;
     }
-    return frustum_->mayShow(placedSphere(*bounds, state_.world, vertexScale));
+    return *frustum_;
 }
 
 bool SceneRenderer::draw(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
-    if (culling_ && !inView(mesh, vertexScale)) {
-        ++culled_;
-        return false;
+    bool coarse = false;
+    if (const Sphere* bounds = meshes_.bounds(mesh); bounds && (culling_ || coarseDistant_)) {
+        const Sphere placed = placedSphere(*bounds, state_.world, vertexScale);
+        if (culling_ && !frustum().mayShow(placed)) {
+            ++culled_;
+            return false;
+        }
+        coarse = coarseDistant_ &&
+                 pixelRadius(placed, state_.view, state_.projection, state_.viewport) < kCoarseBelowPixels;
+        coarse_ += coarse;
     }
     SceneProgram* program = programs_.forState(state_);
     if (!program) return false;
     apply(program->id());
     program->upload(state_, vertexScale);
-    return meshes_.draw(mesh, firstIndex, indexCount);
+    return meshes_.draw(mesh, firstIndex, indexCount, coarse);
 }
 
 GLuint SceneRenderer::boundTexture() const {

@@ -15,6 +15,14 @@ namespace platform::sdl {
 // Whether a viewport lies on the screen and covers at least one pixel.
 bool validViewport(const Viewport& viewport);
 
+// Below this radius on the screen a mesh is drawn coarse.
+constexpr float kCoarseBelowPixels = 2.0f;
+
+// The radius in pixels that a sphere shows in a perspective view; infinite
+// when the sphere reaches the eye's plane (it may fill the view).
+float pixelRadius(const Sphere& placed, const D3DMATRIX& view, const D3DMATRIX& projection,
+                  const Viewport& viewport);
+
 // The 3D device: render state, textures and meshes, and drawing them into
 // the bound back buffer. State changes are only recorded; the next clear or
 // draw brings OpenGL up to date, setting only what differs from what it was
@@ -34,6 +42,11 @@ public:
     void setCulling(bool on) { culling_ = on; }
     // How many draws were dropped so far.
     long culledDraws() const { return culled_; }
+    // Meshes whose bounding sphere shows less than kCoarseBelowPixels in
+    // radius are drawn from their coarse stand-in unless this is turned off
+    // (for comparing pictures).
+    void setCoarseDistant(bool on) { coarseDistant_ = on; }
+    long coarseDraws() const { return coarse_; }
 
     TextureId createTexture(const Image& image);
     MeshId createMesh(const std::vector<MeshVertex>& vertices,
@@ -57,12 +70,14 @@ private:
     };
     void apply(GLuint program);
     GLuint boundTexture() const;
-    bool inView(MeshId mesh, float vertexScale);
+    const Frustum& frustum();
 
     SceneState state_;
     std::optional<Applied> applied_;
     bool culling_ = true;
     long culled_ = 0;
+    bool coarseDistant_ = true;
+    long coarse_ = 0;
     std::optional<Frustum> frustum_;
     D3DMATRIX frustumView_, frustumProjection_;
 

@@ -99,6 +99,10 @@ public:
     // is made, which gives the same picture more slowly.
     void setCulling(bool on);
     long culledDraws() const;
+    // Meshes that show only a dot or two are drawn from a coarse stand-in
+    // (the default); off, every mesh is drawn in full.
+    void setCoarseDistant(bool on);
+    long coarseDraws() const;
 
     // For measuring where a frame's time goes: told before every 3D draw,
     // 2D copy or fill and before presenting. finishDrawing() waits until the

@@ -82,6 +82,10 @@ void SdlPlatform::setCulling(bool on) { gl_->scene.setCulling(on); }
 
 long SdlPlatform::culledDraws() const { return gl_->scene.culledDraws(); }
 
+void SdlPlatform::setCoarseDistant(bool on) { gl_->scene.setCoarseDistant(on); }
+
+long SdlPlatform::coarseDraws() const { return gl_->scene.coarseDraws(); }
+
 void SdlPlatform::finishDrawing() {
     if (!deviceReady_) return;
     gl_->sprites.flush();

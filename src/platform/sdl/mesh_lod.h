@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace platform::sdl {
+
+// A coarse stand-in for a mesh seen from so far that it covers a few
+// pixels: the vertices are gathered into cubic cells (kCoarseCells along
+// the mesh's longest side, the texture square split as finely), each
+// cell's vertices become one at their mean, and the triangles that
+// collapse, fold over or repeat one kept already are dropped. Texture seams
+// stay apart, because their two sides lie in different texture cells.
+//
+// The triangles keep their order and winding; triangle t of the mesh
+// becomes the coarse triangles [start[t], start[t + 1]) (none or one), so
+// any run of whole triangles has one run of coarse ones.
+struct CoarseMesh {
+    std::vector<MeshVertex> vertices;
+    std::vector<std::uint32_t> indices;  // into `vertices`
+    std::vector<std::uint32_t> start;  // one more than the mesh has triangles
+};
+
+constexpr int kCoarseCells = 4;
+
+CoarseMesh coarseMesh(const std::vector<MeshVertex>& vertices, const std::vector<std::uint32_t>& indices);
+
+}  // namespace platform::sdl

@@ -1,0 +1,150 @@
+#include "platform/sdl/mesh_lod.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+namespace {
+
+using platform::MeshVertex;
+using platform::sdl::CoarseMesh;
+using platform::sdl::coarseMesh;
+
+struct TestMesh {
+    std::vector<MeshVertex> vertices;
+    std::vector<std::uint32_t> indices;
+};
+
+// A unit sphere like the game's: longitude columns with a texture seam at
+// u = 0/1, a vertex per column at each pole, outward faces clockwise seen
+// from outside (east, then south).
+TestMesh sphere(int columns, int rows, D3DVECTOR offset = {0, 0, 0}) {
+    TestMesh m;
+    auto point = [&](int row, float u) {
+        const float theta = 3.14159265f * static_cast<float>(row) / static_cast<float>(rows);
+        const float phi = 2 * 3.14159265f * u;
+        MeshVertex v{};
+        v.position = {std::sin(theta) * std::cos(phi), std::cos(theta), std::sin(theta) * std::sin(phi)};
+        v.normal = v.position;
+        v.position = v.position + offset;
+        v.u = u;
+        v.v = static_cast<float>(row) / static_cast<float>(rows);
+        return v;
+    };
+    const auto c = static_cast<std::uint32_t>(columns);
+    for (int j = 0; j < columns; ++j) m.vertices.push_back(point(0, (static_cast<float>(j) + 0.5f) / columns));
+    for (int row = 1; row < rows; ++row) {
+        for (int j = 0; j <= columns; ++j) m.vertices.push_back(point(row, static_cast<float>(j) / columns));
+    }
+    const auto bottom = static_cast<std::uint32_t>(m.vertices.size());
+    for (int j = 0; j < columns; ++j) m.vertices.push_back(point(rows, (static_cast<float>(j) + 0.5f) / columns));
+    auto at = [&](int row, std::uint32_t j) { return c + static_cast<std::uint32_t>(row - 1) * (c + 1) + j; };
+    for (std::uint32_t j = 0; j < c; ++j) m.indices.insert(m.indices.end(), {j, at(1, j + 1), at(1, j)});
+    for (int row = 1; row + 1 < rows; ++row) {
+        for (std::uint32_t j = 0; j < c; ++j) {
+            m.indices.insert(m.indices.end(), {at(row, j), at(row, j + 1), at(row + 1, j + 1)});
+            m.indices.insert(m.indices.end(), {at(row, j), at(row + 1, j + 1), at(row + 1, j)});
+        }
+    }
+    for (std::uint32_t j = 0; j < c; ++j) m.indices.insert(m.indices.end(), {at(rows - 1, j), at(rows - 1, j + 1), bottom + j});
+    return m;
+}
+
+// Whether the ray from the origin along `way` passes through triangle abc.
+bool rayMeets(const D3DVECTOR& way, const D3DVECTOR& a, const D3DVECTOR& b, const D3DVECTOR& c) {
+    const float s1 = dotProduct(way, crossProduct(a, b));
+    const float s2 = dotProduct(way, crossProduct(b, c));
+    const float s3 = dotProduct(way, crossProduct(c, a));
+    const bool sameSide = (s1 >= 0 && s2 >= 0 && s3 >= 0) || (s1 <= 0 && s2 <= 0 && s3 <= 0);
+    return sameSide && dotProduct(way, a + b + c) > 0;
+}
+
+// Which way a triangle faces, against the way out from the centre.
+float facing(const std::vector<MeshVertex>& v, std::uint32_t i, std::uint32_t j, std::uint32_t k) {
+    const D3DVECTOR a = v[i].position, b = v[j].position, c = v[k].position;
+    return dotProduct(crossProduct(b - a, c - a), a + b + c);
+}
+
+}  // namespace
+
+// The game's sphere shrinks to a small closed ball: a fraction of the
+// triangles, none degenerate or repeated, facing out as before, reaching
+// out in every direction, and no triangle bridging the texture seam.
+TEST(MeshLod, SphereShrinksToAClosedOutwardBall) {
+    const TestMesh m = sphere(24, 16);
+    const CoarseMesh coarse = coarseMesh(m.vertices, m.indices);
+    const std::size_t triangles = m.indices.size() / 3;
+    const std::size_t kept = coarse.indices.size() / 3;
+    EXPECT_GT(kept, 20u);
+    EXPECT_LT(kept * 4, triangles) << kept << " of " << triangles;
+
+    const float outward = facing(m.vertices, m.indices[90], m.indices[91], m.indices[92]) > 0 ? 1.0f : -1.0f;
+    const std::vector<MeshVertex>& cv = coarse.vertices;
+    std::set<std::array<std::uint32_t, 3>> seen;
+    for (std::size_t t = 0; t < kept; ++t) {
+        std::array<std::uint32_t, 3> tri{coarse.indices[3 * t], coarse.indices[3 * t + 1], coarse.indices[3 * t + 2]};
+        ASSERT_LT(*std::max_element(tri.begin(), tri.end()), cv.size());
+        EXPECT_TRUE(tri[0] != tri[1] && tri[1] != tri[2] && tri[0] != tri[2]);
+        std::rotate(tri.begin(), std::min_element(tri.begin(), tri.end()), tri.end());
+        EXPECT_TRUE(seen.insert(tri).second) << "triangle " << t << " repeated";
+
+        EXPECT_GT(facing(cv, tri[0], tri[1], tri[2]) * outward, 0.0f) << "triangle " << t << " turned";
+        const float us[] = {cv[tri[0]].u, cv[tri[1]].u, cv[tri[2]].u};
+        EXPECT_LT(*std::max_element(us, us + 3) - *std::min_element(us, us + 3), 0.5f) << "across the seam";
+    }
+    // Closed: a ray from the centre in any way meets a kept triangle.
+    int holes = 0;
+    for (int i = 0; i < 400; ++i) {
+        const float z = 1.0f - 2.0f * (static_cast<float>(i) + 0.5f) / 400.0f;
+        const float r = std::sqrt(1.0f - z * z), phi = 2.39996f * static_cast<float>(i);
+        const D3DVECTOR way{r * std::cos(phi), z, r * std::sin(phi)};
+        bool hit = false;
+        for (std::size_t t = 0; t < kept && !hit; ++t) {
+            hit = rayMeets(way, cv[coarse.indices[3 * t]].position, cv[coarse.indices[3 * t + 1]].position,
+                           cv[coarse.indices[3 * t + 2]].position);
+        }
+        holes += !hit;
+    }
+    EXPECT_EQ(holes, 0);
+}
+
+// Each run of whole triangles has one run of coarse ones: two spheres in
+// one mesh (two materials) keep their coarse triangles apart, and a quad
+// too small to merge stays as it is.
+TEST(MeshLod, RunsMapToRunsAndSmallShapesStay) {
+    TestMesh m = sphere(12, 8);
+    const TestMesh second = sphere(12, 8, {3, 0, 0});
+    const auto offset = static_cast<std::uint32_t>(m.vertices.size());
+    const std::size_t firstTriangles = m.indices.size() / 3;
+    m.vertices.insert(m.vertices.end(), second.vertices.begin(), second.vertices.end());
+    for (std::uint32_t index : second.indices) m.indices.push_back(index + offset);
+
+    const CoarseMesh coarse = coarseMesh(m.vertices, m.indices);
+    ASSERT_EQ(coarse.start.size(), m.indices.size() / 3 + 1);
+    for (std::size_t t = 0; t + 1 < coarse.start.size(); ++t) {
+        EXPECT_LE(coarse.start[t + 1] - coarse.start[t], 1u);
+    }
+    EXPECT_EQ(coarse.start.back() * 3, coarse.indices.size());
+    const std::uint32_t split = coarse.start[firstTriangles];
+    EXPECT_GT(split, 0u);
+    for (std::size_t i = 0; i < coarse.indices.size(); ++i) {
+        EXPECT_EQ(coarse.vertices[coarse.indices[i]].position.x < 1.5f, i < 3 * split) << i;
+    }
+
+    TestMesh quad;
+    for (const D3DVECTOR p : {D3DVECTOR(0, 0, 0), D3DVECTOR(1, 0, 0), D3DVECTOR(1, 1, 0), D3DVECTOR(0, 1, 0)}) {
+        MeshVertex v{};
+        v.position = p;
+        v.u = p.x;
+        v.v = p.y;
+        quad.vertices.push_back(v);
+    }
+    quad.indices = {0, 2, 1, 0, 3, 2};
+    const CoarseMesh same = coarseMesh(quad.vertices, quad.indices);
+    EXPECT_EQ(same.indices, quad.indices);
+    ASSERT_EQ(same.vertices.size(), 4u);
+    EXPECT_EQ(same.vertices[2].position.x, 1.0f);
+    EXPECT_EQ(coarseMesh({}, {}).start, std::vector<std::uint32_t>{0});
+}
