@@ -31,6 +31,13 @@ TEST(Invariants, ANewGameHoldsAndEachFaultIsFound) {
         t.raumschiff[49].emplace(3, t.rng);
         t.raumschiff[49]->pos.x = std::nanf("");
     }), 1u);
+    EXPECT_EQ(breaks([](GameState& t) { t.schuss[100].emplace(); }), 1u);
+    EXPECT_EQ(breaks([](GameState& t) { t.schuss[0].emplace().typ = 3; }), 1u);
+    EXPECT_EQ(breaks([](GameState& t) { t.schuss[0].emplace().life = 401.0f; }), 1u);
+    EXPECT_EQ(breaks([](GameState& t) { t.rakete[0].emplace().targetIndex = 3; }), 1u);
+    EXPECT_EQ(breaks([](GameState& t) { t.rakete[kSpielerRakete].emplace().targetIndex = kZielSpieler; }), 1u);
+    EXPECT_EQ(breaks([](GameState& t) { t.rakete[1].emplace().direction.x = std::nanf(""); }), 1u);
+    EXPECT_EQ(breaks([](GameState& t) { t.dummy.emplace().explode = 101; }), 1u);
     EXPECT_EQ(breaks([](GameState& t) {
         t.render = 2;
         t.nStation = 4;

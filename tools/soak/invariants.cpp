@@ -105,6 +105,41 @@ void pose(Checker& c, const GameState& s) {
     c.finite("yviertel", s.yviertel);
 }
 
+// Shots fly at most 400 frames (the fourth cannon) and are fired only into
+// the first 100 slots; enemies' missiles hunt the player, the player's one
+// an enemy slot; the decoy's explosion runs 100 frames.
+void fight(Checker& c, const GameState& s) {
+    for (int i = 0; i < kSchussSlots; ++i) {
+        if (!s.schuss[i]) continue;
+        const Shot& shot = *s.schuss[i];
+        const std::string name = "shot " + std::to_string(i);
+        c.that(i < kSchussFeuerSlots, name + " lies beyond the slots shots are fired into");
+        c.finite(name + " pos", shot.pos);
+        c.finite(name + " velocity", shot.velocity);
+        c.that(shot.typ == kSpielerSchuss || shot.typ == kFeindSchuss, name + " is nobody's");
+        c.range((name + " life").c_str(), shot.life, 0.0f, 400.0f);
+    }
+    for (int i = 0; i < kRaketenSlots; ++i) {
+        if (!s.rakete[i]) continue;
+        const Missile& m = *s.rakete[i];
+        const std::string name = "missile " + std::to_string(i);
+        c.finite(name + " pos", m.pos);
+        c.finite(name + " ang", m.ang);
+        c.finite(name + " direction", m.direction);
+        c.finite(name + " target", m.target);
+        if (i == kSpielerRakete) {
+            c.range((name + " target slot").c_str(), m.targetIndex, 0, kRaumschiffSlots - 1);
+        } else {
+            c.that(m.targetIndex == kZielSpieler, name + " hunts something else than the player");
+        }
+    }
+    if (s.dummy) {
+        c.finite("decoy pos", s.dummy->pos);
+        c.finite("decoy ang", s.dummy->ang);
+        c.range("decoy explode", s.dummy->explode, 0, 100);
+    }
+}
+
 void objects(Checker& c, const GameState& s) {
     c.range<std::size_t>("asteroids", s.asteroid.size(), kAsteroidAnzahl, kAsteroidAnzahl);
     for (std::size_t i = 0; i < s.asteroid.size(); ++i) {
@@ -132,6 +167,7 @@ void objects(Checker& c, const GameState& s) {
     for (const auto* gate : {&s.sonnentor, &s.aussentor, &s.planetentor, &s.mondtor, &s.sternentor}) {
         if (*gate) c.finite("gate pos", (*gate)->pos);
     }
+    fight(c, s);
     c.finite("planet", s.planet.pos);
     c.finite("sonne", s.sonne.pos);
     c.finite("mond", s.mond.pos);
