@@ -66,13 +66,7 @@ void jumpToSystem(GameState& s, Services& services, int system) {
     s.sternenpos = static_cast<std::uint16_t>(system);
     s.planetenpos = static_cast<std::uint16_t>(s.aktuellerStern().planeten);
     Create_newCube(s, services);
-    s.blickrichtung = {0, 0, 1};
-    s.aufrichtung = {0, 1, 0};
-    s.xAchse = {1, 0, 0};
-    s.x = 0.0f;
-    s.y = 0.0f;
-    s.z = -30000.0f;
-    s.speed = 0.0f;
+    placeOnAxis(s, -30000.0f);  // 2000 before the star gate, looking inward
     s.rotateKarte = 0.0f;
     s.torsprungz = 200;
     s.render = 3;

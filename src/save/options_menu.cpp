@@ -9,16 +9,8 @@ namespace {
 constexpr std::uint16_t kErsteSpeicherZeile = 0;  // rows 0..3 save slots 1..4
 constexpr std::uint16_t kErsteLadeZeile = 5;      // rows 5..8 load slots 1..4
 
-// A loaded game starts at the location's entry point, facing +z, at rest.
-void placeAtEntry(GameState& s) {
-    s.blickrichtung = {0.0f, 0.0f, 1.0f};
-    s.aufrichtung = {0.0f, 1.0f, 0.0f};
-    s.xAchse = {1.0f, 0.0f, 0.0f};
-    s.x = 0.0f;
-    s.y = 0.0f;
-    s.z = -31000.0f;
-    s.speed = 0.0f;
-}
+// A loaded game starts at the location's entry point.
+constexpr float kEinstiegZ = -31000.0f;
 
 std::int32_t meldung(SlotErgebnis ergebnis) {
     switch (ergebnis) {
@@ -39,7 +31,7 @@ SlotErgebnis actOnRow(GameState& s, Services& services, std::uint16_t zeile) {
         const SlotErgebnis ergebnis = load(s, zeile - kErsteLadeZeile + 1, slotDirectory());
         if (ergebnis == SlotErgebnis::Gelungen) {
             Create_newCube(s, services);
-            placeAtEntry(s);
+            placeOnAxis(s, kEinstiegZ);
         }
         return ergebnis;
     }

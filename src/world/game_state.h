@@ -231,5 +231,17 @@ inline void addIncome(GameState& s, std::int64_t betrag) {
     s.geld = static_cast<std::int32_t>(summe > INT32_MAX ? INT32_MAX : summe < INT32_MIN ? INT32_MIN : summe);
 }
 
+// The ship at rest on the z axis at z, facing +z with +y up: where a loaded
+// game and a jump between systems start.
+inline void placeOnAxis(GameState& s, float z) {
+    s.blickrichtung = {0.0f, 0.0f, 1.0f};
+    s.aufrichtung = {0.0f, 1.0f, 0.0f};
+    s.xAchse = {1.0f, 0.0f, 0.0f};
+    s.x = 0.0f;
+    s.y = 0.0f;
+    s.z = z;
+    s.speed = 0.0f;
+}
+
 // Resets the game to a new game at Earth and builds Earth's location.
 void Start_newGame(GameState& s, Services& services);
