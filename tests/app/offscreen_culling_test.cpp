@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <vector>
 
 #include "app/app.h"
@@ -59,21 +60,36 @@ int spots(const platform::Image& image) {
     return count;
 }
 
+// The game started at Earth on the real platform, and somewhere into the
+// asteroid field with all of it in range.
+class OffscreenCulling : public ::testing::Test {
+protected:
+    void SetUp() override {
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(DATA_DIR);
+        app.clockSource = [] { return 1u; };
+        ASSERT_TRUE(Init(app)) << (app.ErrStr ? app.ErrStr : "");
+        app.game.SIGHT = 40000.0f;
+        app.game.speed = 40.0f;
+        for (int i = 0; i < 30; ++i) render_frame(app);
+    }
+    void TearDown() override {
+        Cleanup(app);
+        std::filesystem::current_path(previous_);
+    }
+
+    platform::SdlPlatform p;
+    App app{p};
+
+private:
+    std::filesystem::path previous_;
+};
+
 }  // namespace
 
 // Dropping what the view cannot show changes no pixel: at Earth with the
 // whole field in range, forwards and in the rear view, with the headlight.
-TEST(OffscreenCulling, CulledAndUnculledFramesAreTheSame) {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(DATA_DIR);
-    platform::SdlPlatform p;
-    App app(p);
-    app.clockSource = [] { return 1u; };
-    ASSERT_TRUE(Init(app)) << (app.ErrStr ? app.ErrStr : "");
-    app.game.SIGHT = 40000.0f;
-    app.game.speed = 40.0f;  // somewhere into the field
-    for (int i = 0; i < 30; ++i) render_frame(app);
-
+TEST_F(OffscreenCulling, CulledAndUnculledFramesAreTheSame) {
     for (int backsight : {1, -1}) {
         app.game.backsight = backsight;
         render_frame(app);
@@ -87,26 +103,19 @@ TEST(OffscreenCulling, CulledAndUnculledFramesAreTheSame) {
     toggle_light(p, 1);
     render_frame(app);
     EXPECT_EQ(differingPixels(drawView(p, app, true), drawView(p, app, false)), 0) << "headlight";
-    Cleanup(app);
-    std::filesystem::current_path(previous);
 }
 
 // Meshes that show only a dot or two are drawn coarse, and the picture
 // keeps its dots: the whole asteroid field in range, and the star map
 // zoomed out to all 545 systems, drawn coarse and in full.
-TEST(OffscreenCulling, CoarseDistantMeshesKeepTheirDots) {
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(DATA_DIR);
-    platform::SdlPlatform p;
-    App app(p);
-    app.clockSource = [] { return 1u; };
-    ASSERT_TRUE(Init(app)) << (app.ErrStr ? app.ErrStr : "");
-    auto frame = [&](bool coarse) {
+TEST_F(OffscreenCulling, CoarseDistantMeshesKeepTheirDots) {
+    // A picture drawn coarse or in full, and how many draws were coarse.
+    auto picture = [&](bool coarse, const std::function<platform::Image()>& draw) {
         p.setCoarseDistant(coarse);
         const long before = p.coarseDraws();
-        render_frame(app);
+        platform::Image image = draw();
         p.setCoarseDistant(true);
-        return std::make_pair(p.readBackBuffer(), p.coarseDraws() - before);
+        return std::make_pair(image, p.coarseDraws() - before);
     };
     auto lit = [](const platform::Image& image) {
         int n = 0;
@@ -114,30 +123,27 @@ TEST(OffscreenCulling, CoarseDistantMeshesKeepTheirDots) {
         return n;
     };
 
-    app.game.SIGHT = 40000.0f;
-    app.game.speed = 40.0f;
-    for (int i = 0; i < 30; ++i) render_frame(app);
-    const long before = p.coarseDraws();
-    const platform::Image fieldCoarse = drawView(p, app, true);
-    const long fieldCoarseDraws = p.coarseDraws() - before;
-    p.setCoarseDistant(false);
-    const platform::Image fieldFull = drawView(p, app, true);
-    p.setCoarseDistant(true);
+    auto view = [&] { return drawView(p, app, true); };
+    const auto [fieldCoarse, fieldCoarseDraws] = picture(true, view);
+    const auto [fieldFull, fieldFullDraws] = picture(false, view);
     EXPECT_GT(fieldCoarseDraws, 20);  // the farthest rocks
+    EXPECT_EQ(fieldFullDraws, 0);
     EXPECT_LT(differingPixels(fieldCoarse, fieldFull), 100);
 
     app.game.planetenpos = 8;
     app.game.render = 1;
     app.game.zKarte = -4000.0f;
     render_frame(app);
-    const auto [mapCoarse, mapCoarseDraws] = frame(true);
-    const auto [mapFull, mapFullDraws] = frame(false);
+    auto map = [&] {
+        render_frame(app);  // nothing turns the map, so each frame is the same
+        return p.readBackBuffer();
+    };
+    const auto [mapCoarse, mapCoarseDraws] = picture(true, map);
+    const auto [mapFull, mapFullDraws] = picture(false, map);
     EXPECT_GT(mapCoarseDraws, 500);
     EXPECT_EQ(mapFullDraws, 0);
     // The stars are dots of a pixel or two: their colours may shift, but
     // they stay where and about as large as they were.
     EXPECT_NEAR(lit(mapCoarse), lit(mapFull), lit(mapFull) / 20);
     EXPECT_NEAR(spots(mapCoarse), spots(mapFull), spots(mapFull) / 50);
-    Cleanup(app);
-    std::filesystem::current_path(previous);
 }
