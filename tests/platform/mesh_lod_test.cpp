@@ -1,4 +1,5 @@
 #include "platform/sdl/mesh_lod.h"
+#include "platform/sdl/scene_renderer.h"
 
 #include <gtest/gtest.h>
 
@@ -112,7 +113,7 @@ TEST(MeshLod, SphereShrinksToAClosedOutwardBall) {
 
 // Each run of whole triangles has one run of coarse ones: two spheres in
 // one mesh (two materials) keep their coarse triangles apart, and a quad
-// too small to merge stays as it is.
+// too small to merge stays as it is, each face once.
 TEST(MeshLod, RunsMapToRunsAndSmallShapesStay) {
     TestMesh m = sphere(12, 8);
     const TestMesh second = sphere(12, 8, {3, 0, 0});
@@ -146,5 +147,56 @@ TEST(MeshLod, RunsMapToRunsAndSmallShapesStay) {
     EXPECT_EQ(same.indices, quad.indices);
     ASSERT_EQ(same.vertices.size(), 4u);
     EXPECT_EQ(same.vertices[2].position.x, 1.0f);
+    // A face given twice is drawn once; turned round it is another face.
+    EXPECT_EQ(coarseMesh(quad.vertices, {0, 2, 1, 2, 1, 0, 0, 1, 2}).indices,
+              (std::vector<std::uint32_t>{0, 2, 1, 0, 1, 2}));
     EXPECT_EQ(coarseMesh({}, {}).start, std::vector<std::uint32_t>{0});
+}
+
+// A finely cut flat square: many fine triangles fall on the same cells and
+// become one coarse one.
+TEST(MeshLod, ManyFineTrianglesOnTheSameCellsBecomeOne) {
+    constexpr int kCuts = 8;
+    TestMesh plane;
+    for (int row = 0; row <= kCuts; ++row) {
+        for (int column = 0; column <= kCuts; ++column) {
+            MeshVertex v{};
+            v.position = {static_cast<float>(column) / kCuts, static_cast<float>(row) / kCuts, 0};
+            v.normal = {0, 0, -1};
+            v.u = v.position.x;
+            v.v = v.position.y;
+            plane.vertices.push_back(v);
+        }
+    }
+    auto at = [](int row, int column) { return static_cast<std::uint32_t>(row * (kCuts + 1) + column); };
+    for (int row = 0; row < kCuts; ++row) {
+        for (int column = 0; column < kCuts; ++column) {
+            plane.indices.insert(plane.indices.end(), {at(row, column), at(row + 1, column), at(row + 1, column + 1)});
+            plane.indices.insert(plane.indices.end(), {at(row, column), at(row + 1, column + 1), at(row, column + 1)});
+        }
+    }
+    const std::size_t kept = coarseMesh(plane.vertices, plane.indices).indices.size() / 3;
+    // At most two triangles between each four neighbouring cells.
+    EXPECT_LE(kept, 2u * (platform::sdl::kCoarseCells - 1) * (platform::sdl::kCoarseCells - 1));
+    EXPECT_GT(kept, 0u);
+}
+
+// How large a sphere shows: the flight view's projection at its depth, and
+// one that reaches the eye's plane may fill the view.
+TEST(MeshLod, PixelRadiusOfPlacedSpheres) {
+    using platform::sdl::pixelRadius;
+    D3DMATRIX view, projection;
+    D3DUtil_SetViewMatrix(view, {0, 0, 0}, {0, 0, 1}, {0, 1, 0});
+    D3DUtil_SetProjectionMatrix(projection, 1.0f, 1.0f, 10.0f, 200000.0f);
+    const platform::sdl::Viewport flight;  // the whole screen's 1024 wide
+    platform::sdl::Viewport square;
+    square.width = square.height = 768;
+    // Half the view's height spans tan(0.5) * depth.
+    const float half = 384.0f / std::tan(0.5f);
+    EXPECT_NEAR(pixelRadius({{0, 0, 1000}, 2}, view, projection, square), 2 * half / 1000, 1e-3f);
+    EXPECT_NEAR(pixelRadius({{500, 0, 1000}, 2}, view, projection, square), 2 * half / 1000, 1e-3f);
+    EXPECT_GT(pixelRadius({{0, 0, 1000}, 2}, view, projection, flight), 2 * half / 1000);
+    for (const float depth : {2.0f, 0.0f, -50.0f}) {
+        EXPECT_TRUE(std::isinf(pixelRadius({{0, 0, depth}, 2}, view, projection, square))) << depth;
+    }
 }
