@@ -139,21 +139,17 @@ CoarseMesh coarseMesh(const std::vector<MeshVertex>& vertices, const std::vector
     // Fewer, flatter faces cut inside the surface, and a far sphere would
     // show smaller than it is: the coarse shape grows about the middle until
     // its surface is as large as the mesh's.
-    auto area = [](const std::vector<MeshVertex>& v, const std::vector<std::uint32_t>& idx, std::size_t count) {
+    auto area = [](const std::vector<MeshVertex>& v, const std::vector<std::uint32_t>& idx) {
         double sum = 0;
-        for (std::size_t t = 0; t < count; ++t) {
-            const D3DVECTOR& a = v[idx[3 * t]].position;
-            sum += magnitude(crossProduct(v[idx[3 * t + 1]].position - a, v[idx[3 * t + 2]].position - a));
+        for (std::size_t t = 0; t + 2 < idx.size(); t += 3) {
+            if (std::max({idx[t], idx[t + 1], idx[t + 2]}) >= v.size()) continue;
+            const D3DVECTOR& a = v[idx[t]].position;
+            sum += magnitude(crossProduct(v[idx[t + 1]].position - a, v[idx[t + 2]].position - a));
         }
         return sum;
     };
-    std::size_t inRange = 0;
-    while (inRange < triangles && std::max({indices[3 * inRange], indices[3 * inRange + 1], indices[3 * inRange + 2]}) <
-                                      vertices.size()) {
-        ++inRange;
-    }
-    const double fine = inRange == triangles ? area(vertices, indices, triangles) : 0;
-    const double rough = area(coarse.vertices, coarse.indices, coarse.indices.size() / 3);
+    const double fine = area(vertices, indices);
+    const double rough = area(coarse.vertices, coarse.indices);
     if (fine > 0 && rough > 0) {
         const auto grow = static_cast<float>(std::sqrt(fine / rough));
         const D3DVECTOR middle = (low + high) * 0.5f;

@@ -9,10 +9,11 @@ namespace platform::sdl {
 
 // A coarse stand-in for a mesh seen from so far that it covers a few
 // pixels: the vertices are gathered into cubic cells (kCoarseCells along
-// the mesh's longest side, the texture square split as finely), each
-// cell's vertices become one at their mean, and the triangles that
-// collapse, fold over or repeat one kept already are dropped. Texture seams
-// stay apart, because their two sides lie in different texture cells.
+// the mesh's longest side, the texture square split as finely) and each
+// cell's vertices become one; the triangles that collapse, lie flat or
+// repeat one kept already are dropped, those folded over are turned back,
+// and the whole grows until its surface is as large as the mesh's. Texture
+// seams stay apart, because their two sides lie in different texture cells.
 //
 // The triangles keep their order and winding; triangle t of the mesh
 // becomes the coarse triangles [start[t], start[t + 1]) (none or one), so
