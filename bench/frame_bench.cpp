@@ -147,6 +147,12 @@ struct Interleaved {
     double highRatio = 0;
 };
 
+// The floor every frame is measured against.
+void clearAndPresent(platform::SdlPlatform& p) {
+    p.clear(true, 0, true, 1.0f);
+    p.flip();
+}
+
 double median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v[v.size() / 2];
@@ -157,10 +163,7 @@ Interleaved interleaved(platform::SdlPlatform& p, const std::function<void()>& f
     constexpr int kPerRound = 20;
     std::vector<double> ms, ratios;
     for (int round = 0; round < kRounds; ++round) {
-        const double bare = secondsFor(kPerRound, [&] {
-            p.clear(true, 0, true, 1.0f);
-            p.flip();
-        });
+        const double bare = secondsFor(kPerRound, [&] { clearAndPresent(p); });
         const double seconds = secondsFor(kPerRound, frame);
         ms.push_back(seconds * 1000 / kPerRound);
         ratios.push_back(seconds / bare);
@@ -247,10 +250,7 @@ int main(int argc, char** argv) {
     }
 
     p.setPacing(false);
-    const double bare = secondsFor(kFrames, [&] {
-        p.clear(true, 0, true, 1.0f);
-        p.flip();
-    });
+    const double bare = secondsFor(kFrames, [&] { clearAndPresent(p); });
     std::printf("unpaced %-34s %7.3f ms/frame %7.1f frames/s\n", "clear-and-present", bare * 1000 / kFrames,
                 kFrames / bare);
     GameState& s = app.game;
