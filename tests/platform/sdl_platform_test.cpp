@@ -230,6 +230,23 @@ TEST_F(SdlPlatformTest, ViewportsMustBeOnScreenAndClearsStayInside) {
     EXPECT_EQ(image.at(255, 223), kRed);
     EXPECT_EQ(image.at(63, 32), 0u);
     EXPECT_EQ(image.at(255, 224), 0u);
+
+    // The depth clear stays inside too: with the rest of the depth buffer
+    // at the near end, a square over the whole view shows only there.
+    ASSERT_TRUE(p->setViewport(0, 0, kScreenWidth, kScreenHeight, 0.0f, 1.0f));
+    p->clear(true, 0, true, 0.0f);
+    ASSERT_TRUE(p->setViewport(64, 32, 192, 192, 0.0f, 1.0f));
+    p->clear(false, 0, true, 1.0f);
+    ASSERT_TRUE(p->setViewport(0, 0, kScreenWidth, kScreenHeight, 0.0f, 1.0f));
+    lookAtOrigin();
+    p->setLighting(false);
+    p->drawMesh(square(10.0f), 0, 6, 1.0f);
+    const Image drawn = p->readBackBuffer();
+    EXPECT_EQ(drawn.at(64, 32), 0xFFFFFFu);
+    EXPECT_EQ(drawn.at(255, 223), 0xFFFFFFu);
+    EXPECT_EQ(drawn.at(63, 32), 0u);
+    EXPECT_EQ(drawn.at(256, 223), 0u);
+    EXPECT_EQ(drawn.at(255, 224), 0u);
 }
 
 TEST_F(SdlPlatformTest, LightsColourAndTurnWithTheWorldAndAmbientNeedsTheMaterial) {

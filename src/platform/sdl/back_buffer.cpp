@@ -26,11 +26,16 @@ bool BackBuffer::createColor() {
 
 bool BackBuffer::attachDepth() {
     if (framebuffer_ == 0) return false;
-    glGenRenderbuffers(1, &depth_);
-    glBindRenderbuffer(GL_RENDERBUFFER, depth_);
-    glRenderbufferStorage(GL_RENDERBUFFER, GL_DEPTH_COMPONENT24, kScreenWidth, kScreenHeight);
+    glGenTextures(1, &depth_);
+    glBindTexture(GL_TEXTURE_2D, depth_);
+    // A texture rather than a renderbuffer, so that a clear can fill part of
+    // it directly.
+    glTexImage2D(GL_TEXTURE_2D, 0, GL_DEPTH_COMPONENT24, kScreenWidth, kScreenHeight, 0, GL_DEPTH_COMPONENT,
+                 GL_UNSIGNED_INT, nullptr);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
-    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_RENDERBUFFER, depth_);
+    glFramebufferTexture2D(GL_FRAMEBUFFER, GL_DEPTH_ATTACHMENT, GL_TEXTURE_2D, depth_, 0);
     if (glCheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
     glClearDepth(1.0);
     glClear(GL_DEPTH_BUFFER_BIT);
@@ -39,7 +44,7 @@ bool BackBuffer::attachDepth() {
 
 void BackBuffer::release() {
     glDeleteFramebuffers(1, &framebuffer_);
-    glDeleteRenderbuffers(1, &depth_);
+    glDeleteTextures(1, &depth_);
     glDeleteTextures(1, &color_);
     framebuffer_ = depth_ = color_ = 0;
 }

@@ -7,7 +7,7 @@
 namespace platform::sdl {
 
 // The 1024 x 768 picture everything is drawn into: a framebuffer object
-// with an RGBA8 colour texture and a 24-bit depth buffer. Stored the OpenGL
+// with an RGBA8 colour texture and a 24-bit depth texture. Stored the OpenGL
 // way, bottom row first.
 class BackBuffer {
 public:
@@ -17,6 +17,7 @@ public:
 
     void bind() const;
     GLuint colorTexture() const { return color_; }
+    GLuint depthTexture() const { return depth_; }
     GLuint framebuffer() const { return framebuffer_; }
     Image read() const;  // top row first, 0x00RRGGBB
 

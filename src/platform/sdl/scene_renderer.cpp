@@ -49,6 +49,7 @@ bool validViewport(const Viewport& v) {
 }
 
 bool SceneRenderer::create() {
+    clearTexture_ = epoxy_gl_version() >= 44 || epoxy_has_gl_extension("GL_ARB_clear_texture");
     // The usual state compiles now, so that a broken shader stops start-up.
     if (!programs_.forState(SceneState())) return false;
     white_ = uploadTexture(Image(1, 1, 0xFFFFFF));
@@ -95,6 +96,23 @@ void SceneRenderer::clear(bool target, std::uint32_t color, bool zbuffer, float 
         mask |= GL_DEPTH_BUFFER_BIT;
     }
     if (mask == 0) return;
+    // Mesa draws a clear that leaves part of the picture as it is (the 3D
+    // view beside the panel, the radar) as a full quad through a shader;
+    // clearing the rectangle of the textures themselves costs a fraction.
+    if (clearTexture_ && clearColor_ != 0 && clearDepth_ != 0) {
+        const Viewport& v = state_.viewport;
+        const int bottom = kScreenHeight - v.y - v.height;
+        if (target) {
+            const std::uint8_t rgba[4] = {static_cast<std::uint8_t>(color >> 16), static_cast<std::uint8_t>(color >> 8),
+                                          static_cast<std::uint8_t>(color), static_cast<std::uint8_t>(color >> 24)};
+            glClearTexSubImage(clearColor_, 0, v.x, bottom, 0, v.width, v.height, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+        }
+        if (zbuffer) {
+            glClearTexSubImage(clearDepth_, 0, v.x, bottom, 0, v.width, v.height, 1, GL_DEPTH_COMPONENT, GL_FLOAT,
+                               &depth);
+        }
+        return;
+    }
     glEnable(GL_SCISSOR_TEST);
     scissorTo(state_.viewport);
     glClear(mask);

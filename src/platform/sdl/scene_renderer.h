@@ -52,6 +52,12 @@ public:
     MeshId createMesh(const std::vector<MeshVertex>& vertices,
                       const std::vector<std::uint32_t>& indices);
 
+    // The back buffer's textures, which clears fill directly where OpenGL
+    // can (4.4, or the clear-texture extension).
+    void setClearTargets(GLuint color, GLuint depth) {
+        clearColor_ = color;
+        clearDepth_ = depth;
+    }
     // Clears the viewport's rectangle.
     void clear(bool target, std::uint32_t color, bool zbuffer, float depth);
     // False when the mesh lies wholly outside the view and was not drawn.
@@ -77,6 +83,9 @@ private:
     bool culling_ = true;
     long culled_ = 0;
     bool coarseDistant_ = true;
+    bool clearTexture_ = false;
+    GLuint clearColor_ = 0;
+    GLuint clearDepth_ = 0;
     long coarse_ = 0;
     std::optional<Frustum> frustum_;
     D3DMATRIX frustumView_, frustumProjection_;

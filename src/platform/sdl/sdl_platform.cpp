@@ -105,6 +105,7 @@ bool SdlPlatform::createDevice() {
         deviceReady_ = gl_->presenter.create() && gl_->sprites.create() && gl_->scene.create();
     }
     gl_->backBuffer.bind();
+    gl_->scene.setClearTargets(gl_->backBuffer.colorTexture(), gl_->backBuffer.depthTexture());
     mode_ = Mode::None;
     return deviceReady_;
 }
