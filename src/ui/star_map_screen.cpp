@@ -23,6 +23,8 @@ constexpr Sternart kSternarten[] = {
     {"Weisser Riese~", 7.0f, lpSonne4Texture},
 };
 constexpr Sternart kAndereSterne{"~", 3.0f, lpSonne2Texture};
+constexpr const Sternart* kAlleSternarten[] = {&kSternarten[0], &kSternarten[1], &kSternarten[2], &kSternarten[3],
+                                               &kAndereSterne};
 
 const Sternart& sternart(const Stern& stern) {
     for (const Sternart& art : kSternarten) {
@@ -54,11 +56,16 @@ void drawStarMapScene(Platform& p, const Assets& assets, const Meshes& meshes, c
     const Picture::Sternenkarte& karte = s.picture.karte;
     CD3DFile* kugel = meshes[lpXFileSonne];
     D3DMATRIX world;
-    for (std::size_t i = 0; i < s.stern.size() && i < karte.sichtbar.size(); ++i) {
-        if (!karte.sichtbar[i]) continue;
-        const Sternart& art = sternart(s.stern[i]);
-        p.setTexture(assets.texture[art.texture]);
-        Render_Object(p, kugel, s.stern[i].pos, {0, 0, 0}, art.groesse, world);
+    // The visible stars look by look, each look's in index order: the
+    // texture changes five times a frame instead of at nearly every star.
+    // The spheres are opaque and depth-tested, so the picture is the same as
+    // in index order.
+    for (const Sternart* look : kAlleSternarten) {
+        p.setTexture(assets.texture[look->texture]);
+        for (std::size_t i = 0; i < s.stern.size() && i < karte.sichtbar.size(); ++i) {
+            if (!karte.sichtbar[i] || &sternart(s.stern[i]) != look) continue;
+            Render_Object(p, kugel, s.stern[i].pos, {0, 0, 0}, look->groesse, world);
+        }
     }
     if (karte.ziel != karte.standort) {
         p.setTexture(assets.texture[lpSonne4Texture]);

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <string_view>
+#include <vector>
 
 #include "app/app.h"
 #include "app/frame.h"
@@ -49,15 +50,27 @@ TEST(StarMapFrame, EveryVisibleStarByItsTypeThenTheMarkersThenTheJump) {
         {"Normal", {4.0f, lpSonne1Texture}},      {"Roter Riese", {5.0f, lpSonne2Texture}},
         {"Blauer Riese", {6.0f, lpSonne3Texture}}, {"Weisser Riese", {7.0f, lpSonne4Texture}},
     };
-    std::size_t d = 0;
-    for (std::size_t i = 0; i < s.stern.size(); ++i) {
-        if (!karte.sichtbar[i]) continue;
+    // Look by look (the giants, the normal stars, the rest), each look's
+    // stars in index order.
+    auto lookOf = [&](std::size_t i) {
         const auto look = kLook.find(s.stern[i].typ.str());
-        const auto [size, texture] = look == kLook.end() ? std::pair{3.0f, lpSonne2Texture} : look->second;
+        return look == kLook.end() ? std::pair{3.0f, lpSonne2Texture} : look->second;
+    };
+    std::vector<std::size_t> order;
+    for (const char* typ : {"Roter Riese", "Normal", "Blauer Riese", "Weisser Riese", ""}) {
+        for (std::size_t i = 0; i < s.stern.size(); ++i) {
+            const bool other = kLook.find(s.stern[i].typ.str()) == kLook.end();
+            if (karte.sichtbar[i] && (*typ ? s.stern[i].typ.str() == typ : other)) order.push_back(i);
+        }
+    }
+    std::size_t d = 0;
+    for (const std::size_t i : order) {
+        const auto [size, texture] = lookOf(i);
         ASSERT_LT(d, m.p.draws.size());
         EXPECT_EQ(m.p.draws[d].vertexScale, size) << s.stern[i].name.str();
         EXPECT_EQ(m.p.draws[d].texture, m.texture(texture)) << s.stern[i].name.str();
         EXPECT_EQ(m.p.draws[d].world._41, s.stern[i].pos.x);
+        EXPECT_EQ(m.p.draws[d].world._42, s.stern[i].pos.y);
         ++d;
     }
     ASSERT_GT(d, 20u);
