@@ -10,18 +10,23 @@ float element(const D3DMATRIX& m, int row, int column) { return (&m._11)[row * 4
 
 }  // namespace
 
-Sphere boundingSphere(const std::vector<MeshVertex>& vertices) {
+Box boundingBox(const std::vector<MeshVertex>& vertices) {
     if (vertices.empty()) return {};
-    D3DVECTOR low = vertices.front().position;
-    D3DVECTOR high = low;
+    Box box{vertices.front().position, vertices.front().position};
     for (const MeshVertex& v : vertices) {
         for (int i = 0; i < 3; ++i) {
-            low[i] = std::min(low[i], v.position[i]);
-            high[i] = std::max(high[i], v.position[i]);
+            box.low[i] = std::min(box.low[i], v.position[i]);
+            box.high[i] = std::max(box.high[i], v.position[i]);
         }
     }
+    return box;
+}
+
+Sphere boundingSphere(const std::vector<MeshVertex>& vertices) {
+    if (vertices.empty()) return {};
+    const Box box = boundingBox(vertices);
     Sphere sphere;
-    sphere.center = (low + high) * 0.5f;
+    sphere.center = (box.low + box.high) * 0.5f;
     for (const MeshVertex& v : vertices) {
         sphere.radius = std::max(sphere.radius, magnitude(v.position - sphere.center));
     }

@@ -13,6 +13,14 @@ struct Sphere {
     float radius = 0.0f;
 };
 
+// The smallest axis-aligned box around the vertices; empty, both corners
+// at the origin.
+struct Box {
+    D3DVECTOR low{0, 0, 0};
+    D3DVECTOR high{0, 0, 0};
+};
+Box boundingBox(const std::vector<MeshVertex>& vertices);
+
 // The smallest box's centre with the farthest vertex's distance from it; an
 // empty mesh gives a point at the origin.
 Sphere boundingSphere(const std::vector<MeshVertex>& vertices);

@@ -1,5 +1,7 @@
 #include "platform/sdl/mesh_lod.h"
 
+#include "platform/sdl/frustum.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -40,14 +42,7 @@ CoarseMesh coarseMesh(const std::vector<MeshVertex>& vertices, const std::vector
         return coarse;
     }
 
-    D3DVECTOR low = vertices.front().position;
-    D3DVECTOR high = low;
-    for (const MeshVertex& v : vertices) {
-        for (int i = 0; i < 3; ++i) {
-            low[i] = std::min(low[i], v.position[i]);
-            high[i] = std::max(high[i], v.position[i]);
-        }
-    }
+    const auto [low, high] = boundingBox(vertices);
     float side = 0.0f;
     for (int i = 0; i < 3; ++i) side = std::max(side, high[i] - low[i]);
     const float cell = side > 0.0f ? side / kCoarseCells : 1.0f;
