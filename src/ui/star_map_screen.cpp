@@ -1,5 +1,7 @@
 #include "ui/star_map_screen.h"
 
+#include <vector>
+
 #include "platform/render_object.h"
 #include "ui/cockpit.h"
 #include "ui/text.h"
@@ -60,11 +62,14 @@ void drawStarMapScene(Platform& p, const Assets& assets, const Meshes& meshes, c
     // texture changes five times a frame instead of at nearly every star.
     // The spheres are opaque and depth-tested, so the picture is the same as
     // in index order.
+    std::vector<const Sternart*> artVon(s.stern.size(), nullptr);  // null: not visible
+    for (std::size_t i = 0; i < s.stern.size() && i < karte.sichtbar.size(); ++i) {
+        if (karte.sichtbar[i]) artVon[i] = &sternart(s.stern[i]);
+    }
     for (const Sternart* look : kAlleSternarten) {
         p.setTexture(assets.texture[look->texture]);
-        for (std::size_t i = 0; i < s.stern.size() && i < karte.sichtbar.size(); ++i) {
-            if (!karte.sichtbar[i] || &sternart(s.stern[i]) != look) continue;
-            Render_Object(p, kugel, s.stern[i].pos, {0, 0, 0}, look->groesse, world);
+        for (std::size_t i = 0; i < artVon.size(); ++i) {
+            if (artVon[i] == look) Render_Object(p, kugel, s.stern[i].pos, {0, 0, 0}, look->groesse, world);
         }
     }
     if (karte.ziel != karte.standort) {

@@ -18,8 +18,9 @@ bool validViewport(const Viewport& viewport);
 // Below this radius on the screen a mesh is drawn coarse.
 constexpr float kCoarseBelowPixels = 2.0f;
 
-// The radius in pixels that a sphere shows in a perspective view; infinite
-// when the sphere reaches the eye's plane (it may fill the view).
+// The radius in pixels that a sphere shows in the view; in a perspective
+// view infinite when the sphere reaches the eye's plane (it may fill the
+// view).
 float pixelRadius(const Sphere& placed, const D3DMATRIX& view, const D3DMATRIX& projection,
                   const Viewport& viewport);
 
