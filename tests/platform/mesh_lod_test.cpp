@@ -153,6 +153,33 @@ TEST(MeshLod, RunsMapToRunsAndSmallShapesStay) {
     EXPECT_EQ(coarseMesh({}, {}).start, std::vector<std::uint32_t>{0});
 }
 
+// Which coarse triangles a draw of a run takes: whole triangles only, at
+// least half saved, never nothing.
+TEST(MeshLod, RunsOfIndicesFindTheirCoarseTriangles) {
+    using platform::sdl::coarseRange;
+    // Eight triangles: the first four merge into one, the next two into
+    // nothing, the last two stay.
+    const std::vector<std::uint32_t> start{0, 1, 1, 1, 1, 1, 1, 2, 3};
+    const auto all = coarseRange(start, 0, 24);
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->first, 0u);
+    EXPECT_EQ(all->count, 3u);
+    const auto firstFour = coarseRange(start, 0, 12);
+    ASSERT_TRUE(firstFour);
+    EXPECT_EQ(firstFour->first, 0u);
+    EXPECT_EQ(firstFour->count, 1u);
+    const auto fromThird = coarseRange(start, 6, 18);  // triangles 2..7
+    ASSERT_TRUE(fromThird);
+    EXPECT_EQ(fromThird->first, 1u);
+    EXPECT_EQ(fromThird->count, 2u);
+    EXPECT_FALSE(coarseRange(start, 12, 6));   // collapses: drawn in full
+    EXPECT_FALSE(coarseRange(start, 18, 6));   // saves nothing
+    EXPECT_FALSE(coarseRange(start, 15, 9));   // saves less than half
+    EXPECT_FALSE(coarseRange(start, 1, 12));   // not whole triangles
+    EXPECT_FALSE(coarseRange(start, 0, 25));
+    EXPECT_FALSE(coarseRange(start, 0, 27));   // past the mesh
+}
+
 // A finely cut flat square: many fine triangles fall on the same cells and
 // become one coarse one.
 TEST(MeshLod, ManyFineTrianglesOnTheSameCellsBecomeOne) {

@@ -153,4 +153,14 @@ CoarseMesh coarseMesh(const std::vector<MeshVertex>& vertices, const std::vector
     return coarse;
 }
 
+std::optional<CoarseRange> coarseRange(const std::vector<std::uint32_t>& start, int first, int count) {
+    if (first < 0 || count <= 0 || first % 3 != 0 || count % 3 != 0) return std::nullopt;
+    const auto from = static_cast<std::size_t>(first / 3);
+    const auto to = static_cast<std::size_t>((first + count) / 3);
+    if (to >= start.size()) return std::nullopt;
+    const std::uint32_t coarse = start[to] - start[from];
+    if (coarse == 0 || 2 * coarse > static_cast<std::uint32_t>(count / 3)) return std::nullopt;
+    return CoarseRange{start[from], coarse};
+}
+
 }  // namespace platform::sdl

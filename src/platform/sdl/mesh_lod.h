@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "platform/platform.h"
@@ -27,5 +28,15 @@ struct CoarseMesh {
 constexpr int kCoarseCells = 4;
 
 CoarseMesh coarseMesh(const std::vector<MeshVertex>& vertices, const std::vector<std::uint32_t>& indices);
+
+// Which coarse triangles stand for the mesh's indices [first, first +
+// count), as first coarse triangle and count; nothing when the range is not
+// whole triangles, when it would collapse to nothing (a far object stays a
+// dot) or when the coarse version saves less than half.
+struct CoarseRange {
+    std::uint32_t first = 0;
+    std::uint32_t count = 0;
+};
+std::optional<CoarseRange> coarseRange(const std::vector<std::uint32_t>& start, int first, int count);
 
 }  // namespace platform::sdl

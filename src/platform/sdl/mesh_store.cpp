@@ -55,14 +55,10 @@ bool MeshStore::draw(MeshId id, int first, int count, bool coarse) const {
     if (id <= 0 || id > static_cast<MeshId>(meshes_.size())) return false;
     const Mesh& mesh = meshes_[static_cast<std::size_t>(id) - 1];
     if (first < 0 || count <= 0 || count > mesh.indexCount - first) return false;
-    if (coarse && first % 3 == 0 && count % 3 == 0) {
-        const std::uint32_t from = mesh.coarseStart[static_cast<std::size_t>(first / 3)];
-        const std::uint32_t to = mesh.coarseStart[static_cast<std::size_t>((first + count) / 3)];
-        // A range that collapses to nothing is drawn in full: a far
-        // object stays a dot.
-        if (to > from && 2 * (to - from) <= static_cast<std::uint32_t>(count / 3)) {
-            first = mesh.indexCount + static_cast<int>(3 * from);
-            count = static_cast<int>(3 * (to - from));
+    if (coarse) {
+        if (const std::optional<CoarseRange> range = coarseRange(mesh.coarseStart, first, count)) {
+            first = mesh.indexCount + static_cast<int>(3 * range->first);
+            count = static_cast<int>(3 * range->count);
         }
     }
     glBindVertexArray(mesh.vertexArray);
