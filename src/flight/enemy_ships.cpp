@@ -41,7 +41,7 @@ void fireMissile(GameState& s, const EnemyShip& ship) {
 }
 
 // Turns and fires an intact ship; returns its heading before the turn.
-D3DVECTOR steerAndFire(GameState& s, EnemyShip& ship) {
+D3DVECTOR steerAndFire(GameState& s, EnemyShip& ship, const D3DVECTOR& player) {
     if (Collision(ship.pos, kZielNaehe, ship.target, kZielNaehe)) ship.target = fieldPosition(s.rng);
     const Aim aim = aimAt(ship.target, ship.pos);
     const D3DVECTOR h = heading(ship.ang);
@@ -54,7 +54,9 @@ D3DVECTOR steerAndFire(GameState& s, EnemyShip& ship) {
         turnAngle(ship.ang.x, -ship.turnRate * 0.05f / 4.0f);
         turnAngle(ship.ang.y, -ship.turnRate * 0.1f / 4.0f);
     }
-    if (s.nahfeind > aim.m && ship.attacking) s.nahfeind = aim.m;
+    // The distance the cockpit shows is the attacker's own to the ship, in
+    // the same measure; its aim point may be a random one near the ship.
+    if (ship.attacking) s.nahfeind = std::min(s.nahfeind, aimAt(player, ship.pos).m);
     // At its aim point a ship has no way to shoot along; the draw is made.
     if (s.rng.rand() % std::max(1, ship.fireInterval * 10) < 1 && aim.m < kSchussweite && ship.attacking && !aim.there()) {
         fireShot(s, ship, aim.d);
@@ -74,7 +76,7 @@ void enemyShips(GameState& s) {
         EnemyShip& ship = *slot;
         if (ship.attacking) ship.target = player;
         // A wreck drifts up its y axis, whatever way it pointed.
-        const D3DVECTOR h = ship.typ < kZerstoertTyp ? steerAndFire(s, ship) : D3DVECTOR(0.0f, 1.0f, 0.0f);
+        const D3DVECTOR h = ship.typ < kZerstoertTyp ? steerAndFire(s, ship, player) : D3DVECTOR(0.0f, 1.0f, 0.0f);
         ship.pos += h * ship.speed / 2.0f;
         ship.direction = h;
         if (ship.typ > kZerstoertTyp - 1) {

@@ -8,7 +8,6 @@ constexpr std::uint16_t kEnergieSchwelle = 90;
 constexpr std::uint16_t kSchildSchwelle = 120;
 constexpr std::uint16_t kFeuerBereit = 10;
 constexpr std::uint16_t kFeuerZaehlerGrenze = 10000;
-constexpr int kEinheitenJeStufe = 7;
 constexpr float kSchussTempo = 200.0f;
 constexpr float kSchussAbstand = 50.0f;
 constexpr float kSchussLebenJeTyp = 100.0f;
@@ -23,7 +22,7 @@ void fill(std::uint16_t& counter, std::uint16_t level, std::uint16_t threshold, 
     counter = static_cast<std::uint16_t>(counter + level);
     if (counter <= threshold) return;
     counter = 0;
-    if (units < kEinheitenJeStufe * storage) units += 1;
+    if (units < kEinheitenJeSpeicher * storage) units += 1;
 }
 
 bool enemyMissileFlies(const GameState& s) {
@@ -100,4 +99,5 @@ void damageShield(GameState& s, int units) {
     s.schild = static_cast<std::uint16_t>(after >= 0 ? after : std::max(after, kGebrochen + 1 - 65536));
 }
 
-bool shieldBroken(const GameState& s) { return s.schild > kGebrochen; }
+bool shieldBroken(const GameState& s) { return shieldBroken(s.schild); }
+bool shieldBroken(std::uint16_t schild) { return schild > kGebrochen; }

@@ -2,6 +2,9 @@
 
 #include "world/game_state.h"
 
+// Units of gun energy and of shield per storage level.
+constexpr int kEinheitenJeSpeicher = 7;
+
 // The player's side of the combat step, in the order the flight step runs
 // them: recharge, cannon, giga bomb, decoy, guided missile.
 
@@ -31,3 +34,4 @@ void damageShield(GameState& s, int units);
 
 // The shield has gone below zero: the ship is destroyed.
 bool shieldBroken(const GameState& s);
+bool shieldBroken(std::uint16_t schild);

@@ -1,5 +1,11 @@
 #include "save/savegame_record.h"
 
+#include <algorithm>
+
+#include "flight/weapons.h"
+#include "stations/shipyard.h"
+#include "stations/traffic.h"
+
 namespace {
 
 // The 16-bit fields in the order of the file, from offset 4 on.
@@ -23,14 +29,6 @@ constexpr std::array<Feld, 33> kFelder{
 #undef SF_FELD
 
 constexpr std::size_t kErstesFeld = 4;
-
-// What the shipyard sells at most of each kind that is counted out.
-constexpr std::uint16_t kHoechstens = 7;
-constexpr std::uint16_t kHoechsteKanone = 4;
-constexpr std::uint16_t kHoechsterSpeicher = 4;
-constexpr std::uint16_t kKleinsterLaderaum = 20;
-constexpr std::uint16_t kEnergieJeSpeicher = 7;
-constexpr std::uint16_t kPassagierArten = 10;
 
 // Reads little-endian numbers from a record of bytes; a read past its end
 // gives nothing instead of reading beyond it.
@@ -57,20 +55,46 @@ void putU16(SpielstandBytes& b, std::size_t offset, std::uint16_t v) {
     b[offset + 1] = static_cast<std::uint8_t>(v >> 8);
 }
 
+// The file's value of an equipment level the shipyard deals in.
+std::uint16_t wertImStand(const Spielstand& r, std::uint16_t GameState::*wert) {
+    for (const Feld& f : kFelder) {
+        if (f.zustand == wert) return r.*f.datei;
+    }
+    return 0;
+}
+
+// The most units of energy or shield any storage the shipyard sells holds.
+// Selling storage back keeps the units aboard, so the limit is the largest
+// storage's, not the storage the record names.
+int hoechsteEinheiten(std::uint16_t GameState::*speicher) {
+    for (const Werftangebot& a : kWerftkatalog) {
+        if (a.wert == speicher) return kEinheitenJeSpeicher * a.grenze;
+    }
+    return 0;
+}
+
+// Every level within what the shipyard's rows let a player buy and sell: a
+// gun up to the best one on offer, any other level between its row's floor
+// and limit.
+bool ausruestungErreichbar(const Spielstand& r) {
+    std::uint16_t besteKanone = 0;
+    for (const Werftangebot& a : kWerftkatalog) besteKanone = std::max(besteKanone, a.kanonenTyp);
+    for (const Werftangebot& a : kWerftkatalog) {
+        const std::uint16_t wert = wertImStand(r, a.wert);
+        if (a.kanonenTyp != 0 ? wert > besteKanone : wert < a.boden || wert > a.grenze) return false;
+    }
+    return true;
+}
+
 bool inRange(const Spielstand& r, const std::vector<Stern>& stern) {
     if (r.sternenpos >= stern.size()) return false;
     if (stern[r.sternenpos].planet(r.planetenpos, r.mondpos) == 0) return false;
-    for (const std::uint16_t anzahl : {r.lenkraketen, r.beschleuniger, r.gigabomben, r.ecm}) {
-        if (anzahl > kHoechstens) return false;
-    }
-    if (r.kanone > kHoechsteKanone) return false;
-    if (r.energielader < 1 || r.schildlader < 1) return false;
-    if (r.energiespeicher < 1 || r.energiespeicher > kHoechsterSpeicher) return false;
-    if (r.schildspeicher < 1 || r.schildspeicher > kHoechsterSpeicher) return false;
-    if (r.laderaum < kKleinsterLaderaum) return false;
-    if (r.energie > kEnergieJeSpeicher * r.energiespeicher) return false;
-    if (r.schild > kEnergieJeSpeicher * r.schildspeicher) return false;
-    if (r.passagiertyp >= kPassagierArten && r.passagiertyp != kKeinePassagiere) return false;
+    if (!ausruestungErreichbar(r)) return false;
+    if (r.energie > hoechsteEinheiten(&GameState::energiespeicher)) return false;
+    // A shield broken in a fight the menu stayed open through is saved as
+    // it is; loading it ends that game again.
+    if (r.schild > hoechsteEinheiten(&GameState::schildspeicher) && !shieldBroken(r.schild)) return false;
+    if (r.passagiertyp >= kPassagierarten && r.passagiertyp != kKeinePassagiere) return false;
     if (r.passagierziel >= stern.size()) return false;
     return r.geld >= 0;
 }

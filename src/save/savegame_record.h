@@ -36,8 +36,10 @@ SpielstandBytes encodeSpielstand(const GameState& s);
 
 // Reads a record of exactly 72 bytes and checks every value against what the
 // game itself can reach: a location that exists in the universe, equipment
-// the shipyard can sell, energy within its storage, a passenger kind the
-// traffic station knows, no debt. Anything else gives nothing.
+// within the shipyard's rows, no more energy or shield than the largest
+// storage holds (or a broken shield), a passenger kind the traffic station
+// knows, no debt. Anything else gives nothing; every record the game writes
+// is read back.
 std::optional<Spielstand> decodeSpielstand(std::span<const std::uint8_t> bytes,
                                            const std::vector<Stern>& stern);
 

@@ -18,9 +18,12 @@ public:
         t_.Text(kSpalte, y_, text);
         y_ += kZeile;
     }
+    // The text, then its number at the column's end over it: a long number
+    // stands over the text's last cells.
     void zeileMitZahl(const GameText& text, std::int32_t zahl) {
+        t_.Text(kSpalte, y_, text);
         t_.Var(kZahlenEnde, y_, static_cast<std::uint32_t>(zahl));
-        zeile(text);
+        y_ += kZeile;
     }
     void absatz() { y_ += kZeile; }
     void block(std::span<const GameText> texte) {

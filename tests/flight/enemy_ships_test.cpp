@@ -93,6 +93,16 @@ TEST(EnemyShips, NearestAttackerAndWhenTheyFire) {
         }
     }
     EXPECT_LE(farShots, 1);  // only the first frame is in range
+
+    // Within 1500 of the ship an attacker steers at a random point; the
+    // distance shown is still its own to the ship.
+    GameState close = arena();
+    close.x = 1200.0f;
+    placeShip(close, 0, 4, {0, 0, 0});
+    close.nahfeind = 9999999.0f;
+    enemyShips(close);
+    EXPECT_FLOAT_EQ(close.nahfeind, 800.0f);
+    EXPECT_NE(close.raumschiff[0]->target, D3DVECTOR(1200.0f, 0, 0));
 }
 
 // An attacker on top of the player picks a random aim point; put it exactly

@@ -2,7 +2,9 @@
 
 #include <vector>
 
+#include "flight/weapons.h"
 #include "save/savegame_record.h"
+#include "stations/shipyard.h"
 #include "support/test_world.h"
 
 namespace {
@@ -115,18 +117,22 @@ TEST(SavegameRecord, RefusesEveryValueTheGameCannotReach) {
         EXPECT_FALSE(decode(b));
     }
 
-    // Energy is capped at seven units per storage level.
+    // Energy and shield stop at what the largest storage holds, whatever
+    // storage the record names: storage sold back leaves its units aboard.
+    // A broken shield (wrapped past zero) is saved as it is.
     SpielstandBytes b = encodeSpielstand(world);
-    put16(b, 20, 2);
-    put16(b, 30, 14);
-    put16(b, 24, 3);
-    put16(b, 32, 21);
+    put16(b, 30, 28);
+    put16(b, 32, 28);
     EXPECT_TRUE(decode(b));
-    put16(b, 30, 15);
-    EXPECT_FALSE(decode(b));
-    put16(b, 30, 14);
-    put16(b, 32, 22);
-    EXPECT_FALSE(decode(b));
+    for (const auto [offset, value] : {std::pair{30, 29}, {32, 29}, {32, 65500}}) {
+        SpielstandBytes spoilt = b;
+        put16(spoilt, static_cast<std::size_t>(offset), static_cast<std::uint16_t>(value));
+        EXPECT_FALSE(decode(spoilt)) << offset << " " << value;
+    }
+    put16(b, 32, 65501);
+    EXPECT_TRUE(decode(b));
+    put16(b, 32, 65535);
+    EXPECT_TRUE(decode(b));
 
     // No debt; zero is fine.
     b = encodeSpielstand(world);
@@ -161,4 +167,28 @@ TEST(SavegameRecord, OnlyExactly72BytesAreARecord) {
     EXPECT_FALSE(decodeSpielstand({}, sharedWorld().stern));
     // Without a universe no location exists.
     EXPECT_FALSE(decodeSpielstand(whole, {}));
+}
+
+// What a player does: storage bought up to 3, charged full, sold back to 1
+// and saved. The game's own record always loads.
+TEST(SavegameRecord, AStorageSoldBackAfterChargingStillLoads) {
+    GameState s = freshWorld();
+    s.geld = 100000;
+    constexpr int kEnergieSpeicherZeile = 5, kSchildSpeicherZeile = 7;
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(werftKauf(s, kEnergieSpeicherZeile));
+        ASSERT_TRUE(werftKauf(s, kSchildSpeicherZeile));
+    }
+    for (int frame = 0; frame < 20000; ++frame) recharge(s);
+    ASSERT_EQ(s.energie, 21);
+    ASSERT_EQ(s.schild, 21);
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(werftVerkauf(s, kEnergieSpeicherZeile));
+        ASSERT_TRUE(werftVerkauf(s, kSchildSpeicherZeile));
+    }
+    const auto r = decode(encodeSpielstand(s));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->energie, 21);
+    EXPECT_EQ(r->schild, 21);
+    EXPECT_EQ(r->energiespeicher, 1);
 }

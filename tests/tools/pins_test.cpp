@@ -167,7 +167,7 @@ TEST(Pins, DockedAtEarthsTradeStation) {
 
 TEST(Pins, DockedAtEarthsTrafficStation) {
     checkRun({"traffic_station.rec", "4711", 340, "cc7804ff8be8cfd3",
-              {{318, "7b03739407a9aab9", "14650fb0739d0383", "faf111fc377800ed", "4e2fb471d2964574"}}});
+              {{318, "7b03739407a9aab9", "14650fb0739d0383", "d2c1b269544d715b", "4e2fb471d2964574"}}});
 }
 
 TEST(Pins, DockedAtTheMoonsCombatStation) {

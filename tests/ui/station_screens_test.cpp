@@ -128,7 +128,7 @@ TEST(StationScreens, TrafficStationPinned) {
     t.s.passagierziel = 0;
     t.s.passagiere = 9;
     t.frame();
-    expectPinned(t, {"a090130428c47f82", "d391abd17b09ebdd"});
+    expectPinned(t, {"adfa45929aca2f5c", "d391abd17b09ebdd"});
 }
 
 TEST(StationScreens, CombatStationPinned) {
@@ -178,4 +178,11 @@ TEST(StationScreens, TheTrafficStationShowsWaitingPassengersInsteadOfTheOffer) {
     v.frame();
     EXPECT_NE(v.text().find("40 936::1250"), std::string::npos) << v.text();
     EXPECT_EQ(v.s.einnahmen, 0);
+
+    // A fare of five digits stands over the end of its line's text.
+    Screen greis(kVerkehrsstation);
+    greis.s.passagiertyp = 9;
+    greis.s.passagierziel = 0;
+    greis.frame();
+    EXPECT_NE(greis.text().find("40 776:Einnahmen\n40 936:10000"), std::string::npos) << greis.text();
 }
