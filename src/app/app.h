@@ -5,6 +5,7 @@
 #include "platform/assets.h"
 #include "platform/meshes.h"
 #include "platform/platform.h"
+#include "ui/texte.h"
 #include "world/game_state.h"
 
 // The running program: the platform it draws on, the game, what it draws
@@ -17,6 +18,7 @@ struct App final : Services {
     GameState game;
     Assets assets;
     Meshes meshes;
+    Texte texte = Texte::deutsch();  // the language the game speaks
 
     const char* ErrStr = nullptr;  // the error text shown when the program ends
     std::int32_t paused = 0;       // while set, no frame is drawn

@@ -5,6 +5,7 @@
 
 #include "flight/flight_step.h"
 #include "platform/render_object.h"
+#include "ui/star_looks.h"
 
 namespace {
 
@@ -29,19 +30,6 @@ TextureId moonTexture(const Assets& a, int code) {
     }
 }
 
-// Sun texture and size factor by star type; the texts compare exactly.
-struct Sonnenart {
-    GameText typ;
-    int gr;
-    TextureName texture;
-};
-constexpr Sonnenart kSonnen[] = {
-    {"Roter Riese~", 5, lpSonne2Texture},
-    {"Normal~", 3, lpSonne1Texture},
-    {"Blauer Riese~", 2, lpSonne3Texture},
-    {"Weisser Riese~", 2, lpSonne4Texture},
-};
-
 void drawGates(Platform& p, const Assets& a, const Meshes& m, const GameState& s, D3DMATRIX& world) {
     p.setTexture(a.texture[lpTor1Texture + s.picture.torTextur]);
     for (const std::optional<Gate>* gate : {&s.sonnentor, &s.aussentor, &s.planetentor, &s.mondtor}) {
@@ -59,17 +47,10 @@ void drawBodies(Platform& p, const Assets& a, const Meshes& m, const GameState& 
     Render_Object(p, m[lpXFilePlanet], s.planet.pos, s.planet.ang + D3DVECTOR(0, s.yviertel, 0),
                   33000.0f - 3000.0f * s.mondpos, world);
 
-    int gr = 4;
-    TextureId sunTexture = a.texture[lpSonne2Texture];
-    for (const Sonnenart& art : kSonnen) {
-        if (stern.typ == art.typ) {
-            gr = art.gr;
-            sunTexture = a.texture[art.texture];
-        }
-    }
-    p.setTexture(sunTexture);
+    const Sternaussehen& sonne = aussehen(stern.typ);
+    p.setTexture(a.texture[sonne.sonnenTextur]);
     Render_Object(p, m[lpXFileSonne], s.sonne.pos, s.sonne.ang - D3DVECTOR(0, 1.25f, 0),
-                  sunScale(stern, s.planetenpos) * gr, world);
+                  sunScale(stern, s.planetenpos) * sonne.sonne, world);
 
     if (s.mondpos > 0) {
         p.setTexture(moonTexture(a, stern.planet(s.planetenpos, s.mondpos)));

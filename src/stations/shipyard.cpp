@@ -8,19 +8,19 @@ constexpr std::uint16_t kVoll = 65535;
 }  // namespace
 
 const std::array<Werftangebot, kWerftzeilen> kWerftkatalog = {{
-    {"Laser~", 1000, 999, 1000, 1, &GameState::kanone, 0, 0},
-    {"Ionen~", 2000, 1999, 1000, 2, &GameState::kanone, 0, 0},
-    {"Photonen~", 4000, 3999, 2000, 3, &GameState::kanone, 0, 0},
-    {"Positronen~", 8000, 7999, 4000, 4, &GameState::kanone, 0, 0},
-    {"Kanonenldr~", 800, 799, 800, 0, &GameState::energielader, kVoll, 1},
-    {"K-Speicher~", 1000, 999, 1000, 0, &GameState::energiespeicher, 4, 1},
-    {"Schidlader~", 800, 799, 800, 0, &GameState::schildlader, kVoll, 1},
-    {"S-Speicher~", 1000, 1000, 800, 0, &GameState::schildspeicher, 4, 1},
-    {"BergbauABS~", 100, 99, 100, 0, &GameState::beschleuniger, 7, 0},
-    {"Lenkrakete~", 50, 49, 50, 0, &GameState::lenkraketen, 7, 0},
-    {"Rk.-Abwehr~", 40, 39, 40, 0, &GameState::ecm, 7, 0},
-    {"Gigabombe ~", 200, 799, 800, 0, &GameState::gigabomben, 7, 0},
-    {"Laderaum ~", 1500, 1499, 1500, 0, &GameState::laderaum, kVoll, 20},
+    {TextId::Werftangebot + 0, 1000, 999, 1000, 1, &GameState::kanone, 0, 0},
+    {TextId::Werftangebot + 1, 2000, 1999, 1000, 2, &GameState::kanone, 0, 0},
+    {TextId::Werftangebot + 2, 4000, 3999, 2000, 3, &GameState::kanone, 0, 0},
+    {TextId::Werftangebot + 3, 8000, 7999, 4000, 4, &GameState::kanone, 0, 0},
+    {TextId::Werftangebot + 4, 800, 799, 800, 0, &GameState::energielader, kVoll, 1},
+    {TextId::Werftangebot + 5, 1000, 999, 1000, 0, &GameState::energiespeicher, 4, 1},
+    {TextId::Werftangebot + 6, 800, 799, 800, 0, &GameState::schildlader, kVoll, 1},
+    {TextId::Werftangebot + 7, 1000, 1000, 800, 0, &GameState::schildspeicher, 4, 1},
+    {TextId::Werftangebot + 8, 100, 99, 100, 0, &GameState::beschleuniger, 7, 0},
+    {TextId::Werftangebot + 9, 50, 49, 50, 0, &GameState::lenkraketen, 7, 0},
+    {TextId::Werftangebot + 10, 40, 39, 40, 0, &GameState::ecm, 7, 0},
+    {TextId::Werftangebot + 11, 200, 799, 800, 0, &GameState::gigabomben, 7, 0},
+    {TextId::Werftangebot + 12, 1500, 1499, 1500, 0, &GameState::laderaum, kVoll, 20},
 }};
 
 bool werftKauf(GameState& s, int zeile) {

@@ -4,15 +4,15 @@
 #include <cstdint>
 
 #include "world/game_state.h"
-#include "world/game_text.h"
 #include "world/services.h"
+#include "world/texts.h"
 
 // One offer of the shipyard's catalogue. A gun row (kanonenTyp 1..4) fits
 // that gun over any lesser one and sells it down one type; any other row
 // adds or takes one unit of its equipment value, between its floor and its
 // limit.
 struct Werftangebot {
-    GameText label;
+    TextId label;
     std::int32_t preis;       // shown and paid on buying
     std::int32_t kaufAb;      // buying needs more money than this
     std::int32_t erloes;      // paid on selling

@@ -1,7 +1,6 @@
 #include "ui/cockpit.h"
 
 #include <algorithm>
-#include <vector>
 
 #include "ui/text.h"
 
@@ -17,36 +16,11 @@ constexpr int kMaxItems = 7;
 constexpr int kBalkenEinheiten = 28;
 
 // Words by ranking: the last threshold passed wins.
-struct Ruf {
-    int above;
-    GameText word;
-};
-constexpr Ruf kRuf[] = {
-    {-1000, "Absolut Harmlos~"}, {8, "Harmlos        ~"},  {12, "Kaum Gefaehrich~"},
-    {16, "Mittelstark    ~"},    {20, "Gefaehrlich    ~"},  {24, "Furchtbar      ~"},
-    {28, "Vernichtend    ~"},    {32, "Unbesiegbar    ~"},
-};
+constexpr int kRufAb[] = {-1000, 8, 12, 16, 20, 24, 28, 32};
 
-constexpr GameText kPassagierWort[10] = {
-    "Touristen~", "Haendler~", "Minenarbeiter~", "Kaufleute~", "Soldaten~",
-    "Schmuggler~", "Verbrecher~", "Revoluzzer~", "Prinzessin~", "keine Ahnung~",
-};
-
-// Sol: each planet's name, then its moons in order.
-const std::vector<std::vector<GameText>>& solNames() {
-    static const std::vector<std::vector<GameText>> names = {
-        {"Merkur~"},
-        {"Venus~"},
-        {"Erde~", "Mond~"},
-        {"Mars~", "Phobos~", "Deimos~"},
-        {"Jupiter~", "Io~", "Europa~", "Ganymed~", "Callisto~"},
-        {"Saturn~", "Mimas~", "Enceladus~", "Tethys~", "Dione~", "Rhea~", "Titan~", "Iapetus~", "Phoebe~"},
-        {"Uranus~", "Miranda~", "Ariel~", "Umbriel~", "Titania~", "Oberon~"},
-        {"Neptun~", "Proteus~", "Triton~", "Nereide~"},
-        {"Pluto~", "Charon~"},
-    };
-    return names;
-}
+// Sol's bodies: how many each planet has, itself and its moons; their names
+// follow one another in the texts, planet by planet.
+constexpr int kSolKoerper[] = {1, 1, 2, 3, 5, 9, 6, 4, 2};
 
 void symbolRow(Platform& p, platform::SurfaceId symbol, int count, int y) {
     for (int i = 0; i < std::min(count, kMaxItems); ++i) {
@@ -80,29 +54,28 @@ void instruments(Platform& p, const Assets& a, const GameState& s) {
 
 void readings(TextLayer& t, const GameState& s) {
     const Stern& stern = s.aktuellerStern();
-    t.Text(kSpalte, 8, GameText("System:~"));
+    t.Text(kSpalte, 8, TextId::System);
     t.Text(kSpalte, 24, stern.name);
     if (s.kampf) {
-        t.Text(kSpalte, 8, GameText("Feindentfernung~"));
-        t.Text(kSpalte, 24, GameText("               ~"));
+        t.Text(kSpalte, 8, TextId::Feindentfernung);
+        t.Text(kSpalte, 24, kLeereZeile);
         t.Var(kZahlenEnde, 24, static_cast<std::uint32_t>(s.nahfeind));
     }
-    t.Text(kSpalte, 56, GameText("Planet/Mond~"));
+    t.Text(kSpalte, 56, TextId::PlanetMond);
     t.Zeichen(kSpalte, 72, 'A' + s.planetenpos);
     t.Zeichen(kSpalte + 16, 72, '0' + s.mondpos);
-    constexpr GameText kStationZeichen[kStationSlots] = {"H~", "W~", "V~", "K~"};
     for (int slot = 0; slot < kStationSlots; ++slot) {
-        if (s.station[slot]) t.Text(998 - 16 * slot, 72, kStationZeichen[slot]);
+        if (s.station[slot]) t.Text(998 - 16 * slot, 72, TextId::Stationsbuchstabe + slot);
     }
     if (s.sternenpos == kSol) {
-        if (const GameText* name = solBodyName(s.planetenpos, s.mondpos)) t.Text(kSpalte, 72, *name);
+        if (const auto name = solBodyName(s.planetenpos, s.mondpos)) t.Text(kSpalte, 72, *name);
     }
     if (s.kampf) {
-        t.Text(kSpalte, 56, GameText("Ruf beim Gegner~"));
+        t.Text(kSpalte, 56, TextId::RufBeimGegner);
         t.Text(kSpalte, 72, reputationWord(s.ranking));
     }
 
-    t.Text(824, 664, GameText("Geld:~"));
+    t.Text(824, 664, TextId::GeldCockpit);
     t.Var(kZahlenEnde, 664, static_cast<std::uint32_t>(s.geld));
     if (s.aufgabePlanet == 0 && s.aufgabeMond == 0) {
         t.Zeichen(kSpalte, 664, '-');
@@ -111,39 +84,37 @@ void readings(TextLayer& t, const GameState& s) {
         t.Zeichen(kSpalte, 664, 'A' + s.aufgabePlanet);
         t.Zeichen(kSpalte + 16, 664, '0' + s.aufgabeMond);
     }
-    t.Text(kSpalte, 680, GameText("Passagiere :~"));
+    t.Text(kSpalte, 680, TextId::Passagiere);
     if (s.passagiertyp < 10) {
-        t.Text(kSpalte, 696, kPassagierWort[s.passagiertyp]);
-        t.Text(kSpalte, 712, GameText("Ziel :~"));
+        t.Text(kSpalte, 696, TextId::Passagierwort + s.passagiertyp);
+        t.Text(kSpalte, 712, TextId::Ziel);
         t.Text(kSpalte, 728, s.sternAt(s.passagierziel).name);
     } else {
-        t.Text(kSpalte, 696, GameText("- keine -~"));
+        t.Text(kSpalte, 696, TextId::KeinePassagiere);
     }
 }
 
 void messages(TextLayer& t, const GameState& s) {
     if (s.picture.sichtMeldung) {
-        t.Text(272, 160, GameText("Sicht :~"));
+        t.Text(272, 160, TextId::Sicht);
         t.Var(496, 160, static_cast<std::uint32_t>(s.SIGHT));
     }
     if (s.picture.beuteMeldung) {
-        t.Text(100, 176, GameText("  Feindliches Raumschiff vernichtet~"));
-        t.Text(100, 192, GameText("             Beute :               ~"));
+        t.Zeilen(100, 176, TextId::BeuteMeldung);
         t.Var(442, 192, static_cast<std::uint32_t>(s.beute));
     }
     if (s.picture.bergbauMeldung) {
         switch (s.bergbaumeldung) {
             case 1:
-                t.Text(100, 176, GameText("  Asteroidenbeschleuniger platziert~"));
-                t.Text(100, 192, GameText("             Geld +                ~"));
+                t.Zeilen(100, 176, TextId::BeschleunigerPlatziert);
                 t.Var(442, 192, 250);
                 break;
-            case 2: t.Text(16, 176, GameText("Asteroidenbeschleuniger ist bereits platziert~")); break;
-            case 3: t.Text(100, 176, GameText("Kein Asteroidenbeschleuniger vorhanden~")); break;
+            case 2: t.Text(16, 176, TextId::BeschleunigerSchonDa); break;
+            case 3: t.Text(100, 176, TextId::KeinBeschleuniger); break;
             default: break;
         }
     }
-    if (s.picture.missionsMeldung) t.Text(100, 224, GameText("  Auftrag erfuellt, Sektor gesaeubert~"));
+    if (s.picture.missionsMeldung) t.Text(100, 224, TextId::AuftragErfuellt);
 }
 
 }  // namespace
@@ -152,40 +123,37 @@ void drawPanel(Platform& p, const Assets& assets) {
     p.blit(768, 0, assets.bitmap[lpVordergrund], {0, 0, 256, 768}, false);
 }
 
-const GameText& reputationWord(int ranking) {
-    const GameText* word = &kRuf[0].word;
-    for (const Ruf& r : kRuf) {
-        if (ranking > r.above) word = &r.word;
+TextId reputationWord(int ranking) {
+    int word = 0;
+    for (int i = 0; i < static_cast<int>(std::size(kRufAb)); ++i) {
+        if (ranking > kRufAb[i]) word = i;
     }
-    return *word;
+    return TextId::Ruf + word;
 }
 
-const GameText* solBodyName(int p, int m) {
-    const auto& names = solNames();
-    if (p < 0 || p >= static_cast<int>(names.size())) return nullptr;
-    if (m < 0 || m >= static_cast<int>(names[p].size())) return nullptr;
-    return &names[p][m];
+std::optional<TextId> solBodyName(int p, int m) {
+    if (p < 0 || p >= static_cast<int>(std::size(kSolKoerper)) || m < 0 || m >= kSolKoerper[p]) return std::nullopt;
+    int vorher = 0;
+    for (int planet = 0; planet < p; ++planet) vorher += kSolKoerper[planet];
+    return TextId::SolKoerper + (vorher + m);
 }
 
-void drawCockpit(Platform& p, const Assets& assets, const GameState& s) {
+void drawCockpit(Platform& p, const Assets& assets, const Texte& texte, const GameState& s) {
     instruments(p, assets, s);
-    TextLayer text(p, assets.zeichensatz);
+    TextLayer text(p, assets.zeichensatz, texte);
     readings(text, s);
     messages(text, s);
 }
 
-void drawClosingMessages(Platform& p, const Assets& assets, const GameState& s) {
-    TextLayer text(p, assets.zeichensatz);
+void drawClosingMessages(Platform& p, const Assets& assets, const Texte& texte, const GameState& s) {
+    TextLayer text(p, assets.zeichensatz, texte);
     if (s.picture.gameOverMeldung) {
-        text.Text(100, 176, GameText("         G A M E   O V E R         ~"));
-        text.Text(100, 192, GameText("     Neues Spiel startet jetzt!    ~"));
+        text.Zeilen(100, 176, TextId::GameOver);
     }
     if (s.ausserhalb) {
-        text.Text(60, 20, GameText("Du bist ausserhalb des Asteroidenfeldes.~"));
-        text.Text(60, 36, GameText("Hier gibt es nichts interessantes mehr. ~"));
-        text.Text(60, 52, GameText("     Fliege besser wieder zurueck!      ~"));
+        text.Zeilen(60, 20, TextId::Ausserhalb);
     }
     if (s.hintFrames > 0) {
-        text.Text(32, 700, GameText("F8 : Spiel beenden und Spielanleitung lesen~"));
+        text.Text(32, 700, TextId::StartHinweis);
     }
 }

@@ -1,39 +1,14 @@
 #include "ui/star_map_screen.h"
 
-#include <vector>
-
 #include "platform/render_object.h"
 #include "ui/cockpit.h"
+#include "ui/star_looks.h"
 #include "ui/text.h"
 #include "world/goods.h"
 
 namespace {
 
 using platform::Platform;
-
-// Sphere size and texture by star type; the texts compare exactly, and
-// every other type (the dwarfs, the lower-case "normal") is a small red one.
-struct Sternart {
-    GameText typ;
-    float groesse;
-    TextureName texture;
-};
-constexpr Sternart kSternarten[] = {
-    {"Roter Riese~", 5.0f, lpSonne2Texture},
-    {"Normal~", 4.0f, lpSonne1Texture},
-    {"Blauer Riese~", 6.0f, lpSonne3Texture},
-    {"Weisser Riese~", 7.0f, lpSonne4Texture},
-};
-constexpr Sternart kAndereSterne{"~", 3.0f, lpSonne2Texture};
-constexpr const Sternart* kAlleSternarten[] = {&kSternarten[0], &kSternarten[1], &kSternarten[2], &kSternarten[3],
-                                               &kAndereSterne};
-
-const Sternart& sternart(const Stern& stern) {
-    for (const Sternart& art : kSternarten) {
-        if (stern.typ == art.typ) return art;
-    }
-    return kAndereSterne;
-}
 
 constexpr float kMarkierung = 10.0f;  // size of the target and location markers
 
@@ -62,14 +37,14 @@ void drawStarMapScene(Platform& p, const Assets& assets, const Meshes& meshes, c
     // texture changes five times a frame instead of at nearly every star.
     // The spheres are opaque and depth-tested, so the picture is the same as
     // in index order.
-    std::vector<const Sternart*> artVon(s.stern.size(), nullptr);  // null: not visible
-    for (std::size_t i = 0; i < s.stern.size() && i < karte.sichtbar.size(); ++i) {
-        if (karte.sichtbar[i]) artVon[i] = &sternart(s.stern[i]);
-    }
-    for (const Sternart* look : kAlleSternarten) {
-        p.setTexture(assets.texture[look->texture]);
-        for (std::size_t i = 0; i < artVon.size(); ++i) {
-            if (artVon[i] == look) Render_Object(p, kugel, s.stern[i].pos, {0, 0, 0}, look->groesse, world);
+    for (const Sternentyp art : kKartenfolge) {
+        const Sternaussehen& look = aussehen(art);
+        p.setTexture(assets.texture[look.kartenTextur]);
+        for (std::size_t i = 0; i < s.stern.size() && i < karte.sichtbar.size(); ++i) {
+            const Sternaussehen& seins = aussehen(s.stern[i].typ);
+            if (karte.sichtbar[i] && seins.karte == look.karte && seins.kartenTextur == look.kartenTextur) {
+                Render_Object(p, kugel, s.stern[i].pos, {0, 0, 0}, look.karte, world);
+            }
         }
     }
     if (karte.ziel != karte.standort) {
@@ -80,39 +55,39 @@ void drawStarMapScene(Platform& p, const Assets& assets, const Meshes& meshes, c
     Render_Object(p, kugel, karte.mitte, {0, 0, 0}, kMarkierung, world);
 }
 
-void drawStarMapPanel(Platform& p, const Assets& assets, const GameState& s) {
+void drawStarMapPanel(Platform& p, const Assets& assets, const Texte& texte, const GameState& s) {
     drawPanel(p, assets);
-    TextLayer t(p, assets.zeichensatz);
+    TextLayer t(p, assets.zeichensatz, texte);
     const Stern& ziel = s.sternAt(s.picture.karte.ziel);
 
-    for (int n = 8; n <= 19; ++n) t.Text(kX, zeile(n), GameText("               ~"));
-    t.Text(kX, zeile(0), GameText("Standort :~"));
+    for (int n = 8; n <= 19; ++n) t.Text(kX, zeile(n), kLeereZeile);
+    t.Text(kX, zeile(0), TextId::Standort);
     t.Text(kX, zeile(1), s.sternAt(s.picture.karte.standort).name);
-    t.Text(kX, zeile(3), GameText("Passagierziel:~"));
+    t.Text(kX, zeile(3), TextId::Passagierziel);
     t.Text(kX, zeile(4), s.sternAt(s.passagierziel).name);
-    if (s.passagiertyp == kKeinePassagiere) t.Text(kX, zeile(4), GameText("keines         ~"));
-    t.Text(kX, zeile(6), GameText("Zielsystem :~"));
-    t.Text(kX, zeile(7), GameText("------------~"));
+    if (s.passagiertyp == kKeinePassagiere) t.Text(kX, zeile(4), TextId::KeinPassagierziel);
+    t.Text(kX, zeile(6), TextId::Zielsystem);
+    t.Text(kX, zeile(7), "------------");
     t.Text(kX, zeile(8), ziel.name);
-    t.Text(kX, zeile(9), GameText("Typ :~"));
-    t.Text(kEingerueckt, zeile(10), ziel.typ);
-    t.Text(kX, zeile(11), GameText("Sternenbild :~"));
-    t.Text(kEingerueckt, zeile(12), ziel.sternbld);
-    t.Text(kX, zeile(13), GameText("Planeten :~"));
+    t.Text(kX, zeile(9), TextId::Typ);
+    t.Text(kEingerueckt, zeile(10), text(ziel.typ));
+    t.Text(kX, zeile(11), TextId::Sternenbild);
+    t.Text(kEingerueckt, zeile(12), text(ziel.sternbld));
+    t.Text(kX, zeile(13), TextId::Planeten);
     t.Var(kZahlen, zeile(13), static_cast<std::uint32_t>(ziel.planeten + 1));
-    t.Text(kX, zeile(14), GameText("Regierung :~"));
+    t.Text(kX, zeile(14), TextId::Regierung);
     t.Text(kX, zeile(15), regierungText(regierung(ziel)));
-    t.Text(kX, zeile(16), GameText("Wirtschaft :~"));
+    t.Text(kX, zeile(16), TextId::Wirtschaft);
     t.Text(kX, zeile(17), wirtschaftText(wirtschaft(ziel)));
-    t.Text(kX, zeile(18), GameText("Einwohner :~"));
+    t.Text(kX, zeile(18), TextId::Einwohner);
     t.Var(808, zeile(19), static_cast<std::uint32_t>(bevoelkerung(ziel)));
-    t.Text(840, zeile(19), GameText("Milliarden~"));
-    t.Text(kX, zeile(21), GameText("Ladung an Bord :~"));
-    t.Text(kX, zeile(22), GameText("================~"));
+    t.Text(840, zeile(19), TextId::Milliarden);
+    t.Text(kX, zeile(21), TextId::LadungAnBord);
+    t.Text(kX, zeile(22), "================");
     for (int ware = 0; ware < kWarenAnzahl; ++ware) {
         t.Text(kX, zeile(24 + ware), kWaren[static_cast<std::size_t>(ware)].name);
         t.Var(kZahlen, zeile(24 + ware), ladung(s, ware));
     }
-    t.Text(kX, zeile(43), GameText("Geld :~"));
+    t.Text(kX, zeile(43), TextId::Geld);
     t.Var(kZahlen, zeile(43), static_cast<std::uint32_t>(s.geld));
 }

@@ -3,6 +3,7 @@
 #include "platform/assets.h"
 #include "platform/meshes.h"
 #include "platform/platform.h"
+#include "ui/texte.h"
 #include "world/game_state.h"
 
 // The star map's picture, from what the frame's step found (picture.karte)
@@ -19,4 +20,4 @@ void drawStarMapScene(platform::Platform& p, const Assets& assets, const Meshes&
 
 // The panel: where the ship is, where the passengers go, the target's
 // properties, the cargo aboard and the money.
-void drawStarMapPanel(platform::Platform& p, const Assets& assets, const GameState& s);
+void drawStarMapPanel(platform::Platform& p, const Assets& assets, const Texte& texte, const GameState& s);

@@ -21,11 +21,11 @@ void drawStationModel(platform::Platform& p, const Assets& assets, const Meshes&
     p.endScene();
 }
 
-void drawStationPanel(platform::Platform& p, const Assets& assets, const GameState& s) {
+void drawStationPanel(platform::Platform& p, const Assets& assets, const Texte& texte, const GameState& s) {
     drawPanel(p, assets);
-    TextLayer t(p, assets.zeichensatz);
+    TextLayer t(p, assets.zeichensatz, texte);
     t.Cls();
-    t.Text(16, 700, GameText("Verlassen der Station: Shift/rechte Maustaste~"));
+    t.Text(16, 700, TextId::StationVerlassen);
     const Station* station = dockedStation(s);
     if (!station) return;
     switch (station->typ) {

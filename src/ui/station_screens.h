@@ -15,7 +15,7 @@
 void drawStationModel(platform::Platform& p, const Assets& assets, const Meshes& meshes, const GameState& s);
 
 // The panel with its texts and the leave line.
-void drawStationPanel(platform::Platform& p, const Assets& assets, const GameState& s);
+void drawStationPanel(platform::Platform& p, const Assets& assets, const Texte& texte, const GameState& s);
 
 // The panel's columns, shared by the four screens.
 namespace station_layout {

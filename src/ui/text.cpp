@@ -15,13 +15,20 @@ bool TextLayer::Zeichen(int x, int y, int z) {
     return true;
 }
 
-void TextLayer::Text(int x, int y, const GameText& text) {
-    const char* c = text.data();
-    for (int i = 0; i < kMaxZeichen; ++i) {
-        const int b = static_cast<signed char>(c[i]);
+void TextLayer::Text(int x, int y, std::string_view c) {
+    for (int i = 0; i < kMaxZeichen && i < static_cast<int>(c.size()); ++i) {
+        const int b = static_cast<signed char>(c[static_cast<std::size_t>(i)]);
         if (b >= 125) return;
         Zeichen(x + kZelle * i, y, b);
     }
+}
+
+int TextLayer::Zeilen(int x, int y, TextId id) {
+    for (const std::string& zeile : texte_.zeilen(id)) {
+        Text(x, y, zeile);
+        y += kZelle;
+    }
+    return y;
 }
 
 void TextLayer::Var(int x, int y, std::uint32_t v) {
@@ -37,5 +44,5 @@ void TextLayer::Var(int x, int y, std::uint32_t v) {
 }
 
 void TextLayer::Cls() {
-    for (int i = 0; i <= 46; ++i) Text(776, 8 + 16 * i, GameText("               ~"));
+    for (int i = 0; i <= 46; ++i) Text(776, 8 + 16 * i, kLeereZeile);
 }

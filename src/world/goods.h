@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "world/game_text.h"
 #include "world/game_state.h"
+#include "world/texts.h"
 
 constexpr int kWarenAnzahl = 16;
 
@@ -13,7 +13,7 @@ enum class Warengruppe { Rohstoffe, Technik, Waffen, Konsum };
 
 // One good: its name, the cargo count and the local price in the game state.
 struct Ware {
-    GameText name;
+    TextId name;
     std::uint16_t GameState::*ladung;
     std::int32_t GameState::*preis;
 };

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "platform/d3d_vector.h"
-#include "world/game_text.h"
+#include "world/texts.h"
 
 // The four station kinds; a station's kind is also its slot.
 enum StationTyp : std::int32_t {
@@ -23,6 +23,4 @@ struct Station {
 };
 
 // The panel title of each station kind.
-inline constexpr GameText kStationTitel[kStationSlots] = {
-    "Handelsstation~", "Werftstation~", "Verkehrsstation~", "Kampfstation~",
-};
+constexpr TextId stationstitel(int typ) { return TextId::Stationstitel + (typ & 3); }

@@ -3,7 +3,9 @@
 #include <cstdint>
 
 #include "platform/d3d_vector.h"
-#include "world/game_text.h"
+#include <string_view>
+
+#include "world/texts.h"
 
 constexpr int kSternAnzahl = 545;
 constexpr int kSol = 0;
@@ -39,12 +41,41 @@ private:
     std::uint16_t codes_[kPlanetZeilen][kKoerperSpalten] = {};
 };
 
-// One star system. The texts refer to the catalogue's shared constants.
+enum class Sternentyp : std::uint8_t {
+    Normal,
+    RoterZwerg,
+    BlauerRiese,
+    RoterRiese,
+    WeisserRiese,
+    BraunerZwerg,
+    NormalKlein,  // "normal" in lower case, entries 20 and 48: looks like a dwarf
+    Anzahl
+};
+
+enum class Besonderheit : std::uint8_t { Keine, Doppelstern, Veraenderlicher, Anzahl };
+
+enum class Sternbild : std::uint8_t {
+    Achterschiff, Adler, Altar, Andromeda, Baerenhueter, Becher, Bildhauer,
+    Cassiopaia,  // the spelling of entry 41 only
+    Cassiopeia, Cepheus, ChemischerOfen, Delphin, Drache, Dreieck, Einhorn,
+    Eridanus, Fische, Fuchs, Fuhrmann, Giraffe, GrosserBaer, GrosserHund,
+    HaarDerBerenike, Herkules, Hydra, Jagdhunde, Jungfrau, KleinerBaer,
+    KleinerHund, Krebs, KreuzDesSuedens, Leier, Loewe, Luchs, Maler,
+    NoerdlicheKrone, Oktant, Orion, Pegasus, Perseus, Pfau, Pfeil, Rabe,
+    Schiffskiel, Schild, Schlangentraeger, Schlange, Schuetze, Schwan,
+    Schwertfisch, Segel, Sextant, Skorpion, Steinbock, Stier, Tafelberg, Tukan,
+    Waage, Walfisch, Wassermann, Widder, Zentaur, Zwillinge,
+    Keines,  // Sol only
+    Anzahl
+};
+
+// One star system. Its name is its own in every language; the type, the
+// feature and the constellation are kinds, named in the texts.
 struct Stern {
-    GameText name{"~"};
-    GameText typ{"~"};
-    GameText besond{"~"};
-    GameText sternbld{"~"};
+    std::string_view name;
+    Sternentyp typ = Sternentyp::Normal;
+    Besonderheit besond = Besonderheit::Keine;
+    Sternbild sternbld = Sternbild::Keines;
     float rekt = 0.0f;     // right ascension, hours (stored as 24 - catalogue value)
     float dekl = 0.0f;     // declination, degrees
     float groesse = 0.0f;  // star size; kept, not used in play
@@ -58,6 +89,14 @@ inline int regierung(const Stern& s) { return s.eigenschaften & 7; }
 inline int wirtschaft(const Stern& s) { return (s.eigenschaften / 8) & 15; }
 inline int bevoelkerung(const Stern& s) { return s.eigenschaften / 256; }
 
-// The government and economy words of the system information screen.
-const GameText& regierungText(int regierung);
-const GameText& wirtschaftText(int wirtschaft);
+// The words of the system information screen: the star type, the
+// constellation, the government and the economy (an unknown one above 3).
+constexpr TextId text(Sternentyp typ) { return TextId::Sternentyp + static_cast<int>(typ); }
+constexpr TextId text(Sternbild bild) { return TextId::Sternbild + static_cast<int>(bild); }
+constexpr TextId regierungText(int regierung) { return TextId::RegierungName + (regierung & 7); }
+constexpr TextId wirtschaftText(int wirtschaft) {
+    return TextId::WirtschaftName + (wirtschaft >= 0 && wirtschaft < 4 ? wirtschaft : 4);
+}
+
+// The feature's German name, for the inspector: no screen shows it.
+std::string_view besonderheitName(Besonderheit besond);

@@ -94,9 +94,9 @@ void Einlesen_Sterne(std::vector<Stern>& stern) {
         const CatalogueEntry& e = kKatalog[i];
         Stern& s = stern[i];
         s.name = e.name;
-        s.typ = text(e.typ);
-        s.besond = text(e.besond);
-        s.sternbld = text(e.sternbld);
+        s.typ = e.typ;
+        s.besond = e.besond;
+        s.sternbld = e.sternbld;
         s.groesse = e.groesse;
         s.planeten = e.planeten;
         s.dekl = e.dekl;

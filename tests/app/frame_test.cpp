@@ -148,7 +148,7 @@ TEST(Frame, IndicesOutsideTheirTablesReadAsNothing) {
     s.sternenpos = 700;
     render_frame(g.app);
     EXPECT_EQ(&s.aktuellerStern(), &s.sternAt(-1));
-    EXPECT_EQ(s.aktuellerStern().name.str(), "");
+    EXPECT_EQ(s.aktuellerStern().name, "");
 
     s.sternenpos = 0;
     s.render = 2;

@@ -53,22 +53,22 @@ TEST(StarMapFrame, EveryVisibleStarByItsTypeThenTheMarkersThenTheJump) {
     // Look by look (the giants, the normal stars, the rest), each look's
     // stars in index order.
     auto lookOf = [&](std::size_t i) {
-        const auto look = kLook.find(s.stern[i].typ.str());
+        const auto look = kLook.find(eintrag(text(s.stern[i].typ)).deutsch);
         return look == kLook.end() ? std::pair{3.0f, lpSonne2Texture} : look->second;
     };
     std::vector<std::size_t> order;
     for (const char* typ : {"Roter Riese", "Normal", "Blauer Riese", "Weisser Riese", ""}) {
         for (std::size_t i = 0; i < s.stern.size(); ++i) {
-            const bool other = kLook.find(s.stern[i].typ.str()) == kLook.end();
-            if (karte.sichtbar[i] && (*typ ? s.stern[i].typ.str() == typ : other)) order.push_back(i);
+            const bool other = kLook.find(eintrag(text(s.stern[i].typ)).deutsch) == kLook.end();
+            if (karte.sichtbar[i] && (*typ ? eintrag(text(s.stern[i].typ)).deutsch == typ : other)) order.push_back(i);
         }
     }
     std::size_t d = 0;
     for (const std::size_t i : order) {
         const auto [size, texture] = lookOf(i);
         ASSERT_LT(d, m.p.draws.size());
-        EXPECT_EQ(m.p.draws[d].vertexScale, size) << s.stern[i].name.str();
-        EXPECT_EQ(m.p.draws[d].texture, m.texture(texture)) << s.stern[i].name.str();
+        EXPECT_EQ(m.p.draws[d].vertexScale, size) << s.stern[i].name;
+        EXPECT_EQ(m.p.draws[d].texture, m.texture(texture)) << s.stern[i].name;
         EXPECT_EQ(m.p.draws[d].world._41, s.stern[i].pos.x);
         EXPECT_EQ(m.p.draws[d].world._42, s.stern[i].pos.y);
         ++d;

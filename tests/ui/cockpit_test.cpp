@@ -14,6 +14,7 @@ namespace {
 struct Panel {
     platform::HeadlessPlatform p;
     Assets assets;
+    const Texte texte = Texte::deutsch();
     GameState s = freshWorld();
 
     Panel() {
@@ -57,7 +58,7 @@ struct Panel {
 
     void draw() {
         p.blits.clear();
-        drawCockpit(p, assets, s);
+        drawCockpit(p, assets, texte, s);
     }
 };
 
@@ -116,7 +117,7 @@ TEST(Cockpit, CombatShowsDistanceAndReputation) {
         {29, "Vernichtend"}, {32, "Vernichtend"}, {33, "Unbesiegbar"},
     };
     for (const auto& [ranking, word] : words) {
-        std::string shown(reputationWord(ranking).str());
+        std::string shown(eintrag(reputationWord(ranking)).deutsch);
         while (shown.back() == ' ') shown.pop_back();
         EXPECT_EQ(shown, word) << ranking;
     }

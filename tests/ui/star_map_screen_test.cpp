@@ -16,6 +16,7 @@ namespace {
 struct MapPanel {
     platform::HeadlessPlatform p;
     Assets assets;
+    const Texte texte = Texte::deutsch();
     GameState s = freshWorld();
     QuietServices quiet;
 
@@ -28,7 +29,7 @@ struct MapPanel {
     void draw() {
         starMapStep(s, quiet);
         p.blits.clear();
-        drawStarMapPanel(p, assets, s);
+        drawStarMapPanel(p, assets, texte, s);
     }
 
     std::string line(int n, int fromX = 776, int cells = 15) {
@@ -72,7 +73,7 @@ TEST(StarMapPanel, PassengersTargetCargoAndMoney) {
     const int ziel = m.s.picture.karte.ziel;
     ASSERT_NE(ziel, 0);
     EXPECT_EQ(m.line(4), "Aldebaran");
-    EXPECT_EQ(m.line(8), std::string(m.s.stern[static_cast<std::size_t>(ziel)].name.str()).substr(0, 15));
+    EXPECT_EQ(m.line(8), std::string(m.s.stern[static_cast<std::size_t>(ziel)].name).substr(0, 15));
     EXPECT_EQ(m.line(26), "Gold         17");
     EXPECT_EQ(m.line(39), "Luxusgut      5");
     EXPECT_EQ(m.line(43), "Geld :    98765");

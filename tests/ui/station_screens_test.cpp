@@ -17,6 +17,7 @@ namespace {
 struct Screen {
     platform::HeadlessPlatform p;
     Assets assets;
+    const Texte texte = Texte::deutsch();
     GameState s = freshWorld();
 
     Screen(int typ) {
@@ -33,7 +34,7 @@ struct Screen {
         QuietServices q;
         dockedStep(s, q);
         p.blits.clear();
-        drawStationPanel(p, assets, s);
+        drawStationPanel(p, assets, texte, s);
     }
 
     // Every copy in order, as text.

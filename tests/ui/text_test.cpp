@@ -11,7 +11,8 @@ namespace {
 struct Screen {
     platform::HeadlessPlatform p;
     platform::SurfaceId font = p.createSurface(platform::Image(512, 48, 0xFFFFFF));
-    TextLayer text{p, font};
+    const Texte texte = Texte::deutsch();
+    TextLayer text{p, font, texte};
 
     // The character whose font cell a copy took, or '?' for anything else.
     static char glyph(const platform::HeadlessPlatform::Blit& b) {
@@ -31,17 +32,17 @@ struct Screen {
 
 TEST(Text, StopsAtTheTildeAndSkipsControlBytes) {
     Screen s;
-    s.text.Text(776, 8, GameText("System:~"));
+    s.text.Text(776, 8, "System:");
     ASSERT_EQ(s.p.blits.size(), 7u);
     EXPECT_EQ(s.cells(), "776:S 792:y 808:s 824:t 840:e 856:m 872:: ");
     EXPECT_EQ(s.p.blits.back().y, 8);
 
     s.p.blits.clear();
-    s.text.Text(100, 100, GameText("a}b~"));  // a right brace ends a text too
+    s.text.Text(100, 100, "a}b");  // a right brace ends a text too
     EXPECT_EQ(s.cells(), "100:a ");
 
     s.p.blits.clear();
-    s.text.Text(100, 100, GameText("\ta ~"));  // a tab leaves its cell empty
+    s.text.Text(100, 100, "\ta ");  // a tab leaves its cell empty
     EXPECT_EQ(s.cells(), "116:a 132:  ");
 }
 

@@ -59,17 +59,17 @@ TEST(Universe, TellingRowsHold) {
     for (const TellingRow& row : kTellingRows) {
         const Stern& s = w.stern[row.index];
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(s.name.str(), row.name);
-        EXPECT_EQ(s.typ.str(), row.typ);
-        EXPECT_EQ(s.besond.str(), row.besond);
-        EXPECT_EQ(s.sternbld.str(), row.sternbld);
+        EXPECT_EQ(s.name, row.name);
+        EXPECT_EQ(eintrag(text(s.typ)).deutsch, row.typ);
+        EXPECT_EQ(besonderheitName(s.besond), row.besond);
+        EXPECT_EQ(eintrag(text(s.sternbld)).deutsch, row.sternbld);
         EXPECT_FLOAT_EQ(s.groesse, row.groesse);
         EXPECT_EQ(s.planeten, row.planeten);
         EXPECT_FLOAT_EQ(s.dekl, row.dekl);
         EXPECT_FLOAT_EQ(s.rekt, 24.0f - row.rekt);
     }
     EXPECT_EQ(w.stern[9].name, w.stern[21].name);
-    EXPECT_EQ(w.stern[9].name.str(), "Alwaid");
+    EXPECT_EQ(w.stern[9].name, "Alwaid");
 }
 
 TEST(Universe, CatalogueVocabularies) {
@@ -77,8 +77,8 @@ TEST(Universe, CatalogueVocabularies) {
     std::map<std::string, int> bilder;
     for (int i = 0; i < kSternAnzahl; ++i) {
         const CatalogueEntry& e = kKatalog[i];
-        ++typen[std::string(text(e.typ).str())];
-        ++bilder[std::string(text(e.sternbld).str())];
+        ++typen[std::string(eintrag(text(e.typ)).deutsch)];
+        ++bilder[std::string(eintrag(text(e.sternbld)).deutsch)];
         EXPECT_GE(e.planeten, 2) << i;
         EXPECT_LE(e.planeten, 24) << i;
         EXPECT_GE(e.dekl, -90.0f) << i;
@@ -95,15 +95,15 @@ TEST(Universe, CatalogueVocabularies) {
     EXPECT_EQ(bilder.size(), 64u);
     EXPECT_EQ(bilder["keines"], 1);
     EXPECT_EQ(bilder["Cassiopaia"], 1);
-    EXPECT_EQ(text(kKatalog[41].sternbld).str(), "Cassiopaia");
-    EXPECT_EQ(text(kKatalog[48].typ).str(), "normal");
+    EXPECT_EQ(eintrag(text(kKatalog[41].sternbld)).deutsch, "Cassiopaia");
+    EXPECT_EQ(eintrag(text(kKatalog[48].typ)).deutsch, "normal");
 }
 
 TEST(Universe, BodyTablesHoldTheirInvariants) {
     const GameState& w = sharedWorld();
     for (int i = 1; i < kSternAnzahl; ++i) {
         const Stern& s = w.stern[i];
-        SCOPED_TRACE(std::string(s.name.str()) + " #" + std::to_string(i));
+        SCOPED_TRACE(std::string(s.name) + " #" + std::to_string(i));
         const int h = s.planeten / 2;
         EXPECT_NE(s.planet(0, 0), 0);
         EXPECT_NE(s.planet(s.planeten, 0), 0);
@@ -147,8 +147,8 @@ TEST(Universe, BodyTablesHoldTheirInvariants) {
 TEST(Universe, SolIsTheRealSolarSystemAndAldebaranADespotism) {
     const GameState& w = sharedWorld();
     const Stern& sol = w.stern[kSol];
-    EXPECT_EQ(regierungText(regierung(sol)).str(), " Demokratie");
-    EXPECT_EQ(wirtschaftText(wirtschaft(sol)).str(), " Normal");
+    EXPECT_EQ(eintrag(regierungText(regierung(sol))).deutsch, " Demokratie");
+    EXPECT_EQ(eintrag(wirtschaftText(wirtschaft(sol))).deutsch, " Normal");
     EXPECT_EQ(bevoelkerung(sol), 253);
     EXPECT_EQ(sol.planeten, 8);
 
@@ -168,7 +168,7 @@ TEST(Universe, SolIsTheRealSolarSystemAndAldebaranADespotism) {
     }
 
     EXPECT_EQ(regierung(w.stern[kAldebaran]), 3);
-    EXPECT_EQ(regierungText(regierung(w.stern[kAldebaran])).str(), " Despotismus");
+    EXPECT_EQ(eintrag(regierungText(regierung(w.stern[kAldebaran]))).deutsch, " Despotismus");
 }
 
 TEST(Universe, BuiltFromTheUnseededGeneratorAfterTheAsteroids) {

@@ -7,13 +7,14 @@
 
 namespace {
 
-// Game texts without their closing '~' and the blanks that pad them.
-std::string plain(const GameText& text) {
-    std::string_view view = text.str();
+// Texts without the blanks that pad them; the game's own texts in German.
+std::string plain(std::string_view view) {
     while (!view.empty() && view.front() == ' ') view.remove_prefix(1);
     while (!view.empty() && view.back() == ' ') view.remove_suffix(1);
     return std::string(view);
 }
+
+std::string plain(TextId id) { return plain(eintrag(id).deutsch); }
 
 void vector(JsonWriter& json, std::string_view name, const D3DVECTOR& v) {
     json.key(name);
@@ -28,9 +29,9 @@ void writeSystem(JsonWriter& json, const Stern& system, int index) {
     json.beginObject();
     json.key("index"); json.value(index);
     json.key("name"); json.value(plain(system.name));
-    json.key("typ"); json.value(plain(system.typ));
-    json.key("besond"); json.value(plain(system.besond));
-    json.key("sternbld"); json.value(plain(system.sternbld));
+    json.key("typ"); json.value(plain(text(system.typ)));
+    json.key("besond"); json.value(plain(besonderheitName(system.besond)));
+    json.key("sternbld"); json.value(plain(text(system.sternbld)));
     json.key("rekt"); json.value(system.rekt);
     json.key("dekl"); json.value(system.dekl);
     json.key("groesse"); json.value(system.groesse);
@@ -183,7 +184,7 @@ void writeLocation(JsonWriter& json, const GameState& s, std::uint32_t clock) {
         if (!station) continue;
         json.beginObject();
         json.key("typ"); json.value(station->typ);
-        json.key("kind"); json.value(plain(kStationTitel[station->typ & 3]));
+        json.key("kind"); json.value(plain(stationstitel(station->typ)));
         vector(json, "pos", station->pos);
         vector(json, "ang", station->ang);
         json.key("scale"); json.value(station->scale);
