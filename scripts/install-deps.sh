@@ -23,6 +23,7 @@ packages=(
   fonts-dejavu-core
   xvfb
   xauth
+  gettext
 )
 
 missing=()

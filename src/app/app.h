@@ -5,7 +5,7 @@
 #include "platform/assets.h"
 #include "platform/meshes.h"
 #include "platform/platform.h"
-#include "ui/texte.h"
+#include "app/language_choice.h"
 #include "world/game_state.h"
 
 // The running program: the platform it draws on, the game, what it draws
@@ -18,7 +18,8 @@ struct App final : Services {
     GameState game;
     Assets assets;
     Meshes meshes;
-    Texte texte = Texte::deutsch();  // the language the game speaks
+    Sprache sprache;            // the language the game speaks
+    std::string sprachwunsch = "de";  // the one to speak; empty: the desktop's
 
     const char* ErrStr = nullptr;  // the error text shown when the program ends
     std::int32_t paused = 0;       // while set, no frame is drawn

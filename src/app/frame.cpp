@@ -35,9 +35,9 @@ void drawFlight(App& app) {
     const GameState& s = app.game;
     p.setTransform(platform::TransformState::View, flightView(s.picture, s.backsight));
     scene3D(p, app.assets.texture[lpGrauTexture], [&] { drawScene(p, app.assets, app.meshes, s); });
-    drawCockpit(p, app.assets, app.texte, s);
-    drawClosingMessages(p, app.assets, app.texte, s);
-    drawOptionsMenu(p, app.assets, app.texte, s);
+    drawCockpit(p, app.assets, app.sprache.texte, s);
+    drawClosingMessages(p, app.assets, app.sprache.texte, s);
+    drawOptionsMenu(p, app.assets, app.sprache.texte, s);
     Radar(p, app.assets, app.meshes, s, app.ErrStr);
 }
 
@@ -46,12 +46,12 @@ void drawStarMap(App& app) {
     const GameState& s = app.game;
     p.setTransform(platform::TransformState::View, starMapView(s.picture.karte));
     scene3D(p, 0, [&] { drawStarMapScene(p, app.assets, app.meshes, s); });
-    drawStarMapPanel(p, app.assets, app.texte, s);
+    drawStarMapPanel(p, app.assets, app.sprache.texte, s);
 }
 
 void drawDocked(App& app) {
     drawStationModel(app.platform, app.assets, app.meshes, app.game);
-    drawStationPanel(app.platform, app.assets, app.texte, app.game);
+    drawStationPanel(app.platform, app.assets, app.sprache.texte, app.game);
 }
 
 void drawJump(App& app) {

@@ -1,10 +1,13 @@
 // Sternfahrt: starts the game on the SDL2 + OpenGL platform. The game reads
 // its data files from the working directory.
 //
-//   sternfahrt [--window]     full screen, or in a resizable window
+//   sternfahrt [--window] [--lang de|en]
+//     --window   in a resizable window instead of full screen
+//     --lang     the language, instead of the desktop's
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "app/app.h"
 #include "platform/sdl/sdl_platform.h"
@@ -15,11 +18,14 @@
 
 int main(int argc, char** argv) {
     bool windowed = false;
+    std::string sprache;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--window") == 0) {
             windowed = true;
+        } else if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc && knownLanguage(argv[i + 1])) {
+            sprache = argv[++i];
         } else {
-            std::fprintf(stderr, "usage: sternfahrt [--window]\n");
+            std::fprintf(stderr, "usage: sternfahrt [--window] [--lang de|en]\n");
             return 2;
         }
     }
@@ -27,6 +33,7 @@ int main(int argc, char** argv) {
     sdl->setWindowed(windowed);
     std::unique_ptr<platform::Platform> platform = std::move(sdl);
     App app(*platform);
+    app.sprachwunsch = sprache;
 #ifdef STERNFAHRT_RECORD_INPUT
     // Every session's input, for replay with the runner.
     InputRecorder recorder("Eingabe.rec", app);

@@ -7,6 +7,7 @@
 
 namespace {
 constexpr const char* szCaption = "Game";
+constexpr const char* kKatalogOrdner = "locale";  // in the data directory
 }
 
 bool create_objects(App& app) {
@@ -17,6 +18,7 @@ bool create_objects(App& app) {
 }
 
 bool Init(App& app) {
+    app.sprache = chooseLanguage(app.sprachwunsch, localeVariablesOfProcess(), kKatalogOrdner);
     platform::Platform& p = app.platform;
     if (!p.registerWindowClass()) {
         app.ErrStr = errtext::Err_Reg_Class;

@@ -7,13 +7,8 @@ namespace {
 // The next member of a group.
 constexpr TextId weiter = TextId::Anzahl;
 
-// TRANSLATORS: every text of the game is drawn in a bitmap font of 16 x 16
-// cells at fixed places: keep each row within the width of the German one's
-// place (the panel shows 15 cells), keep the blanks that pad a text where
-// it must hide what stood there before, use only 7-bit characters (write
-// umlauts as ae, oe, ue), and keep the rows of a multi-row text as rows
-// (a row "%s" is the system's name; "%c%c" are the target cell's letter and
-// digit). `inspector catalogue` checks a compiled catalogue.
+// Each text with the place it is drawn at (po/README.md tells translators
+// what the places mean).
 constexpr Eintrag kTexte[] = {
     // --- the cockpit
     {TextId::System, {15, 1}, N_("System:")},

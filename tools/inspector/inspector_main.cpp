@@ -4,21 +4,32 @@
 //   inspector location [--system S] [--planet P] [--body M] [--clock MS]
 //                      [--kanone K] [--passengers KIND] [--mission P M]
 //                      [--cargo GOOD=UNITS]...
+//   inspector texts
+//   inspector catalogue FILE.mo
 //
 // A location is built as on arrival after a new game: the universe is made
 // from scratch, the new game sets up Earth (with the same clock), then the
 // ship's equipment, passengers, mission and cargo are set as given and the
 // location is generated with the clock reading MS.
+//
+// `texts` lists every text of the game with the place it must fit (cells a
+// row, rows, the cells it must cover); `catalogue` checks a compiled
+// translation the way the game does before it uses one, names each problem
+// and exits 1 when there is one.
 
 #include <charconv>
 #include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <iterator>
+#include <vector>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "inspector/json_writer.h"
 #include "inspector/world_json.h"
+#include "ui/texte.h"
 #include "world/goods.h"
 #include "world/location_generation.h"
 #include "world/universe.h"
@@ -29,7 +40,9 @@ constexpr const char* kUsage =
     "usage: inspector universe\n"
     "       inspector location [--system S] [--planet P] [--body M] [--clock MS]\n"
     "                          [--kanone K] [--passengers KIND] [--mission P M]\n"
-    "                          [--cargo GOOD=UNITS]...\n";
+    "                          [--cargo GOOD=UNITS]...\n"
+    "       inspector texts\n"
+    "       inspector catalogue FILE.mo\n";
 
 int fail(const std::string& message) {
     std::fprintf(stderr, "inspector: %s\n%s", message.c_str(), kUsage);
@@ -139,6 +152,40 @@ int main(int argc, char** argv) {
         writeLocation(json, state, req.clock);
         print(json);
         return 0;
+    }
+
+    if (command == "texts") {
+        if (argc != 2) return fail("'texts' takes no options");
+        JsonWriter json;
+        json.beginArray();
+        for (const Eintrag& e : alleTexte()) {
+            json.beginObject();
+            json.key("breite"); json.value(int{e.box.breite});
+            json.key("zeilen"); json.value(int{e.box.zeilen});
+            json.key("mindestens"); json.value(int{e.box.mindestens});
+            json.key("deckt"); json.value(e.box.deckt == TextId::Anzahl ? "" : eintrag(e.box.deckt).deutsch);
+            json.key("deutsch"); json.value(e.deutsch);
+            json.endObject();
+        }
+        json.endArray();
+        print(json);
+        return 0;
+    }
+
+    if (command == "catalogue") {
+        if (argc != 3) return fail("'catalogue' takes the file of a compiled catalogue");
+        std::ifstream in(argv[2], std::ios::binary);
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+        const auto katalog = MoCatalogue::parse(bytes);
+        if (!in.good() && !in.eof()) return fail(std::string("cannot read ") + argv[2]);
+        if (!katalog) {
+            std::printf("%s: not a compiled catalogue\n", argv[2]);
+            return 1;
+        }
+        const auto fehler = pruefeKatalog(*katalog);
+        for (const std::string& f : fehler) std::printf("%s: %s\n", argv[2], f.c_str());
+        if (fehler.empty()) std::printf("%s: every text fits\n", argv[2]);
+        return fehler.empty() ? 0 : 1;
     }
 
     if (command == "--help" || command == "-h") {

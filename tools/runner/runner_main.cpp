@@ -3,7 +3,7 @@
 //
 //   runner [--frames N] [--script FILE] [--clock MS] [--data DIR]
 //          [--shot FRAME:FILE.png]... [--dump FILE.json] [--headless]
-//          [--record FRAME:FILE]... [--trace FILE]
+//          [--record FRAME:FILE]... [--trace FILE] [--lang de|en]
 //
 // Frames count from 0. The script is an input recording (see
 // app/input_script.h); --clock fixes the clock every arrival is seeded with
@@ -14,7 +14,8 @@
 // the screen (every copy, clear and draw with the device state it was made
 // in, one line each), and --trace writes the player's state after every
 // frame with a fingerprint of the fight (ships, shots, missiles) and, every
-// 60 frames, of the whole location.
+// 60 frames, of the whole location. The game speaks German unless --lang
+// says otherwise, whatever the desktop's language.
 
 #include <charconv>
 #include <cstdio>
@@ -40,11 +41,11 @@ namespace {
 constexpr const char* kUsage =
     "usage: runner [--frames N] [--script FILE] [--clock MS] [--data DIR]\n"
     "              [--shot FRAME:FILE.png]... [--dump FILE.json] [--headless]\n"
-    "              [--record FRAME:FILE]... [--trace FILE]\n";
+    "              [--record FRAME:FILE]... [--trace FILE] [--lang de|en]\n";
 
 struct Options {
     std::int64_t frames = 60;
-    std::string script, data, dump, trace;
+    std::string script, data, dump, trace, lang = "de";
     std::uint32_t clock = 0;
     std::multimap<std::int64_t, std::string> shots, records;
     bool headless = false;
@@ -75,6 +76,8 @@ std::optional<std::string> parse(int argc, char** argv, Options& o) {
             o.script = argv[++i];
         } else if (a == "--data" && hasValue) {
             o.data = argv[++i];
+        } else if (a == "--lang" && hasValue && knownLanguage(argv[i + 1])) {
+            o.lang = argv[++i];
         } else if (a == "--dump" && hasValue) {
             o.dump = argv[++i];
         } else if (a == "--trace" && hasValue) {
@@ -140,6 +143,7 @@ int main(int argc, char** argv) {
         p = platform::createSdlPlatform();
     }
     App app(*p);
+    app.sprachwunsch = o.lang;
     InputPlayer player(std::move(events), app, o.clock);
     if (!Init(app)) {
         const char* error = app.ErrStr ? app.ErrStr : "start-up failed";
