@@ -3,7 +3,6 @@
 #include "stations/combat_station.h"
 
 namespace {
-constexpr int kWache = 7;
 constexpr int kZerstoertTyp = 20;
 constexpr int kBeuteFrames = 60;
 }  // namespace

@@ -15,8 +15,6 @@ constexpr float kSchussweite = 5000.0f;
 constexpr float kSchussTempo = 100.0f;
 constexpr float kFeindSchussLeben = 100.0f;
 
-bool firesMissiles(int typ) { return typ == 6 || typ == 7 || typ == 9; }
-
 void fireShot(GameState& s, const EnemyShip& ship, const D3DVECTOR& d) {
     for (int slot = 0; slot < kSchussFeuerSlots; ++slot) {
         if (s.schuss[slot]) continue;
@@ -61,7 +59,7 @@ D3DVECTOR steerAndFire(GameState& s, EnemyShip& ship, const D3DVECTOR& player) {
     if (s.rng.rand() % std::max(1, ship.fireInterval * 10) < 1 && aim.m < kSchussweite && ship.attacking && !aim.there()) {
         fireShot(s, ship, aim.d);
     }
-    if (firesMissiles(ship.typ) && ship.attacking && s.rng.rand() % ((20 - ship.typ) * 2000) < 2) {
+    if (shipType(ship.typ).raketen && ship.attacking && s.rng.rand() % ((20 - ship.typ) * 2000) < 2) {
         fireMissile(s, ship);
     }
     return h;

@@ -160,9 +160,8 @@ void drawScene(Platform& p, const Assets& a, const Meshes& m, const GameState& s
     p.setTexture(a.texture[lpGrauTexture]);
     for (const auto& station : s.station) {
         if (!station) continue;
-        const int kind = std::clamp(station->typ, 0, kStationSlots - 1);
-        Render_ScaledObject(p, m[lpXFileStation1 + kind], station->pos, station->ang, station->scale, world, 1,
-                            0.2f, 1);
+        Render_ScaledObject(p, m.byFile(stationsart(station->typ).modell), station->pos, station->ang, station->scale,
+                            world, 1, 0.2f, 1);
     }
 
     drawShots(p, a, m, s, world);

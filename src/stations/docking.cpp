@@ -13,6 +13,16 @@ constexpr float kAbstandBeimVerlassen = 18.0f;  // station scales in front of it
 constexpr float kDrehungProFrame = 0.02f;       // per frame, not per unit of time
 constexpr float kVolleDrehung = 2.0f * std::numbers::pi_v<float>;
 
+// The docked step of each station kind, by kind: the cursor and trading,
+// the passengers' arrival, the mission.
+constexpr void (*kSchritt[])(GameState&, Services&) = {
+    tradeStep,
+    shipyardStep,
+    [](GameState& s, Services&) { trafficStep(s); },
+    [](GameState& s, Services&) { combatStationStep(s); },
+};
+static_assert(std::size(kSchritt) == kStationSlots);
+
 void verlassen(GameState& s, const Station& station) {
     const D3DVECTOR pos = station.pos + s.blickrichtung * (station.scale * kAbstandBeimVerlassen);
     s.x = pos.x;
@@ -40,13 +50,7 @@ void dockedStep(GameState& s, Services& services) {
     s.einnahmen = 0;
     s.stationsrotation += kDrehungProFrame;
     if (s.stationsrotation > kVolleDrehung) s.stationsrotation = 0.0f;
-    switch (station->typ) {
-        case kHandelsstation: tradeStep(s, services); break;
-        case kWerftstation: shipyardStep(s, services); break;
-        case kVerkehrsstation: trafficStep(s); break;
-        case kKampfstation: combatStationStep(s); break;
-        default: break;
-    }
+    if (station->typ >= 0 && station->typ < kStationSlots) kSchritt[static_cast<std::size_t>(station->typ)](s, services);
 }
 
 void leaveStation(GameState& s) {

@@ -12,11 +12,9 @@ void drawStationModel(platform::Platform& p, const Assets& assets, const Meshes&
     p.setTexture(assets.texture[lpGrauTexture]);
     if (!p.beginScene()) return;
     if (const Station* station = dockedStation(s)) {
-        if (station->typ >= 0 && station->typ < kStationSlots) {
-            D3DMATRIX world;
-            Render_ScaledObject(p, meshes[lpXFileStation1 + station->typ], {0, 0, 0}, {0.5f, s.stationsrotation, 0.5f},
-                                station->scale, world, 1, 0.2f, 1);
-        }
+        D3DMATRIX world;
+        Render_ScaledObject(p, meshes.byFile(stationsart(station->typ).modell), {0, 0, 0},
+                            {0.5f, s.stationsrotation, 0.5f}, station->scale, world, 1, 0.2f, 1);
     }
     p.endScene();
 }
@@ -26,13 +24,13 @@ void drawStationPanel(platform::Platform& p, const Assets& assets, const Texte& 
     TextLayer t(p, assets.zeichensatz, texte);
     t.Cls();
     t.Text(16, 700, TextId::StationVerlassen);
+    // The screen of each station kind, by kind.
+    constexpr void (*kBildschirm[])(TextLayer&, const GameState&) = {
+        drawTradeScreen, drawShipyardScreen, drawTrafficScreen, drawCombatScreen,
+    };
+    static_assert(std::size(kBildschirm) == kStationSlots);
     const Station* station = dockedStation(s);
-    if (!station) return;
-    switch (station->typ) {
-        case kHandelsstation: drawTradeScreen(t, s); break;
-        case kWerftstation: drawShipyardScreen(t, s); break;
-        case kVerkehrsstation: drawTrafficScreen(t, s); break;
-        case kKampfstation: drawCombatScreen(t, s); break;
-        default: break;
+    if (station && station->typ >= 0 && station->typ < kStationSlots) {
+        kBildschirm[static_cast<std::size_t>(station->typ)](t, s);
     }
 }

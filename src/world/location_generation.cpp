@@ -15,22 +15,19 @@ bool zufallstreffer(Random& rng, int modulus, int unter) { return rng.rand() % m
 // Ships that pass through: each type with its own small chance.
 void addTraffic(GameState& s) {
     struct Verkehr { int modulus, typ; };
-    constexpr Verkehr kVerkehr[] = {{20, 1}, {10, 2}, {15, 3}, {30, 5}, {40, 11}};
+    constexpr Verkehr kVerkehr[] = {{20, kFrachter}, {10, kTransporter}, {15, kKurier}, {30, kTanker}, {40, kYacht}};
     for (const Verkehr& v : kVerkehr) {
         if (zufallstreffer(s.rng, v.modulus, 2)) addShip(s, v.typ);
     }
 }
 
-// Each station keeps its own ships, by slot: shuttles (12) and guards (7).
+// Each station keeps its own ships, station by station.
 void addStationShips(GameState& s) {
-    struct Schiffe { int anzahl; int typ[5]; };
-    constexpr Schiffe kStationsSchiffe[kStationSlots] = {
-        {2, {12, 7}}, {1, {7}}, {2, {12, 7}}, {5, {7, 7, 7, 7, 7}},
-    };
-    for (int slot = 0; slot < kStationSlots; ++slot) {
-        if (!s.station[slot]) continue;
-        const Schiffe& schiffe = kStationsSchiffe[slot];
-        for (int i = 0; i < schiffe.anzahl; ++i) addShip(s, schiffe.typ[i]);
+    for (const auto& station : s.station) {
+        if (!station) continue;
+        for (const int typ : stationsart(station->typ).schiffe) {
+            if (typ != 0) addShip(s, typ);
+        }
     }
 }
 
@@ -59,36 +56,36 @@ void addGroup(GameState& s, int leader, std::span<const Verstaerkung> rows, int 
 }
 
 // The pirates of a location without trade, shipyard or traffic station, led
-// by a type 8: more and stronger ones the stronger the ship is; weapons
+// by an Anfuehrer: more and stronger ones the stronger the ship is; weapons
 // aboard draw more.
 constexpr Verstaerkung kPiraten[] = {
-    {kImmer, 3, {4}, 4},
-    {kImmer, 4, {8}, 6},
-    {8, 2, {8}, 4},
-    {11, 2, {4}, 6},
-    {14, 2, {4}, 0},
-    {17, 2, {4}, 0},
-    {20, 2, {6}, 0},
-    {23, 2, {6}, 0},
-    {26, 2, {6}, 0},
-    {29, 2, {9, 10, 10}, 0},
-    {kImmer, 30, {9, 10, 10}, 0},
+    {kImmer, 3, {kJaeger}, kJaeger},
+    {kImmer, 4, {kAnfuehrer}, kRaketenjaeger},
+    {8, 2, {kAnfuehrer}, kJaeger},
+    {11, 2, {kJaeger}, kRaketenjaeger},
+    {14, 2, {kJaeger}, 0},
+    {17, 2, {kJaeger}, 0},
+    {20, 2, {kRaketenjaeger}, 0},
+    {23, 2, {kRaketenjaeger}, 0},
+    {26, 2, {kRaketenjaeger}, 0},
+    {29, 2, {kSchlachtschiff, kAbfangjaeger, kAbfangjaeger}, 0},
+    {kImmer, 30, {kSchlachtschiff, kAbfangjaeger, kAbfangjaeger}, 0},
 };
 
 // The squadron that waits for a ship with an accepted mission, wherever it
-// goes, also led by a type 8.
+// goes, also led by an Anfuehrer.
 constexpr Verstaerkung kMissionsgruppe[] = {
-    {kImmer, 3, {4, 8}, 0},
-    {kImmer, 4, {8}, 0},
-    {8, 2, {8, 8}, 0},
-    {11, 2, {4}, 0},
-    {14, 2, {6}, 0},
-    {17, 2, {6}, 0},
-    {20, 2, {6}, 0},
-    {23, 2, {6}, 0},
-    {26, 2, {6}, 0},
-    {29, 2, {9, 10, 10}, 0},
-    {kImmer, 10, {9, 10, 10}, 0},
+    {kImmer, 3, {kJaeger, kAnfuehrer}, 0},
+    {kImmer, 4, {kAnfuehrer}, 0},
+    {8, 2, {kAnfuehrer, kAnfuehrer}, 0},
+    {11, 2, {kJaeger}, 0},
+    {14, 2, {kRaketenjaeger}, 0},
+    {17, 2, {kRaketenjaeger}, 0},
+    {20, 2, {kRaketenjaeger}, 0},
+    {23, 2, {kRaketenjaeger}, 0},
+    {26, 2, {kRaketenjaeger}, 0},
+    {29, 2, {kSchlachtschiff, kAbfangjaeger, kAbfangjaeger}, 0},
+    {kImmer, 10, {kSchlachtschiff, kAbfangjaeger, kAbfangjaeger}, 0},
 };
 
 void createStations(GameState& s) {
@@ -194,10 +191,10 @@ void Create_newCube(GameState& s, Services& services) {
 
     const bool geschuetzt = s.station[kHandelsstation] || s.station[kWerftstation] ||
                             s.station[kVerkehrsstation];
-    if (!geschuetzt && s.rng.rand() % 30 < danger) addGroup(s, 8, kPiraten, r, waffen);
+    if (!geschuetzt && s.rng.rand() % 30 < danger) addGroup(s, kAnfuehrer, kPiraten, r, waffen);
     s.missionskampf = false;
     if (s.aufgabePlanet != 0 && s.aufgabeMond != 0) {
-        addGroup(s, 8, kMissionsgruppe, r, false);
+        addGroup(s, kAnfuehrer, kMissionsgruppe, r, false);
     }
     // Arriving at the pending mission's target cell makes its kills the
     // mission fight.

@@ -7,21 +7,32 @@ namespace {
 // Straight ahead of the field's centre.
 constexpr D3DVECTOR kAhead{0.0f, 20.0f, 10020.0f};
 
-// Index = type - 1. Passing traffic: 1, 2, 3, 5, 11; the stations' shuttle 12
-// and guard 7; pirates: 4, 6, 8, 9, 10.
+// By type, from 1.
 constexpr std::array<ShipType, kSchiffstypen> kShipTypes{{
-    {5, 180.0f, 20.0f, 1.0f, 3, false, {0.0f, 2000.0f, 0.0f}, {0.7f, 1.0f, 0.2f}, "Raumschiff1.X"},
-    {6, 250.0f, 25.0f, 1.5f, 4, false, kAhead, {0.3f, 1.0f, 0.3f}, "Raumschiff2.X"},
-    {4, 180.0f, 30.0f, 1.5f, 3, false, {1000.0f, 10000.0f, 1000.0f}, {0.2f, 1.0f, 0.7f}, "Raumschiff3.X"},
-    {4, 180.0f, 50.0f, 3.0f, 3, true, kAhead, {0.2f, 1.0f, 1.0f}, "Raumschiff4.X"},
-    {8, 300.0f, 20.0f, 1.0f, 2, false, kAhead, {0.3f, 1.0f, 0.3f}, "Raumschiff5.X"},
-    {5, 180.0f, 50.0f, 3.5f, 2, true, kAhead, {0.5f, 1.0f, 0.2f}, "Raumschiff6.X"},
-    {6, 300.0f, 50.0f, 2.5f, 2, false, kAhead, {1.0f, 0.5f, 0.2f}, "Raumschiff7.X"},
-    {1, 180.0f, 50.0f, 3.0f, 4, true, kAhead, {1.0f, 0.5f, 0.2f}, "Raumschiff8.X"},
-    {10, 400.0f, 20.0f, 1.0f, 1, true, kAhead, {1.0f, 0.2f, 1.0f}, "Raumschiff9.X"},
-    {6, 100.0f, 60.0f, 4.0f, 3, true, kAhead, {1.0f, 1.0f, 0.3f}, "Raumschiff10.X"},
-    {3, 250.0f, 50.0f, 1.0f, 4, false, kAhead, {0.5f, 1.0f, 0.2f}, "Raumschiff11.X"},
-    {2, 180.0f, 40.0f, 2.5f, 4, false, kAhead, {1.0f, 1.0f, 0.3f}, "Raumschiff12.X"},
+    {.hitPoints = 5, .scale = 180.0f, .speed = 20.0f, .turnRate = 1.0f, .fireInterval = 3, .pirate = false,
+     .raketen = false, .target = {0.0f, 2000.0f, 0.0f}, .form = {0.7f, 1.0f, 0.2f}, .mesh = "Raumschiff1.X"},
+    {.hitPoints = 6, .scale = 250.0f, .speed = 25.0f, .turnRate = 1.5f, .fireInterval = 4, .pirate = false,
+     .raketen = false, .target = kAhead, .form = {0.3f, 1.0f, 0.3f}, .mesh = "Raumschiff2.X"},
+    {.hitPoints = 4, .scale = 180.0f, .speed = 30.0f, .turnRate = 1.5f, .fireInterval = 3, .pirate = false,
+     .raketen = false, .target = {1000.0f, 10000.0f, 1000.0f}, .form = {0.2f, 1.0f, 0.7f}, .mesh = "Raumschiff3.X"},
+    {.hitPoints = 4, .scale = 180.0f, .speed = 50.0f, .turnRate = 3.0f, .fireInterval = 3, .pirate = true,
+     .raketen = false, .target = kAhead, .form = {0.2f, 1.0f, 1.0f}, .mesh = "Raumschiff4.X"},
+    {.hitPoints = 8, .scale = 300.0f, .speed = 20.0f, .turnRate = 1.0f, .fireInterval = 2, .pirate = false,
+     .raketen = false, .target = kAhead, .form = {0.3f, 1.0f, 0.3f}, .mesh = "Raumschiff5.X"},
+    {.hitPoints = 5, .scale = 180.0f, .speed = 50.0f, .turnRate = 3.5f, .fireInterval = 2, .pirate = true,
+     .raketen = true, .target = kAhead, .form = {0.5f, 1.0f, 0.2f}, .mesh = "Raumschiff6.X"},
+    {.hitPoints = 6, .scale = 300.0f, .speed = 50.0f, .turnRate = 2.5f, .fireInterval = 2, .pirate = false,
+     .raketen = true, .target = kAhead, .form = {1.0f, 0.5f, 0.2f}, .mesh = "Raumschiff7.X"},
+    {.hitPoints = 1, .scale = 180.0f, .speed = 50.0f, .turnRate = 3.0f, .fireInterval = 4, .pirate = true,
+     .raketen = false, .target = kAhead, .form = {1.0f, 0.5f, 0.2f}, .mesh = "Raumschiff8.X"},
+    {.hitPoints = 10, .scale = 400.0f, .speed = 20.0f, .turnRate = 1.0f, .fireInterval = 1, .pirate = true,
+     .raketen = true, .target = kAhead, .form = {1.0f, 0.2f, 1.0f}, .mesh = "Raumschiff9.X"},
+    {.hitPoints = 6, .scale = 100.0f, .speed = 60.0f, .turnRate = 4.0f, .fireInterval = 3, .pirate = true,
+     .raketen = false, .target = kAhead, .form = {1.0f, 1.0f, 0.3f}, .mesh = "Raumschiff10.X"},
+    {.hitPoints = 3, .scale = 250.0f, .speed = 50.0f, .turnRate = 1.0f, .fireInterval = 4, .pirate = false,
+     .raketen = false, .target = kAhead, .form = {0.5f, 1.0f, 0.2f}, .mesh = "Raumschiff11.X"},
+    {.hitPoints = 2, .scale = 180.0f, .speed = 40.0f, .turnRate = 2.5f, .fireInterval = 4, .pirate = false,
+     .raketen = false, .target = kAhead, .form = {1.0f, 1.0f, 0.3f}, .mesh = "Raumschiff12.X"},
 }};
 
 }  // namespace
