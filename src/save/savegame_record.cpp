@@ -4,7 +4,7 @@
 
 #include "flight/weapons.h"
 #include "stations/shipyard.h"
-#include "stations/traffic.h"
+#include "world/passengers.h"
 
 namespace {
 

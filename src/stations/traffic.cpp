@@ -15,7 +15,8 @@ void neueRegierung(GameState& s, int system, int regierung) {
 }  // namespace
 
 std::int32_t fahrpreis(int art) {
-    return art >= 0 && art < kPassagierarten ? kFahrpreis[static_cast<std::size_t>(art)] : 0;
+    const Passagiergruppe* gruppe = passagiergruppe(art);
+    return gruppe ? gruppe->fahrpreis : 0;
 }
 
 bool angebotSichtbar(const GameState& s) {
@@ -28,16 +29,14 @@ void trafficStep(GameState& s) {
         s.einnahmen = fahrpreis(s.passagiertyp);
     }
     s.picture.einnahmenGezeigt = s.einnahmen;
-    if (s.passagierevonbord) {
-        switch (s.passagiertyp) {
-            case kGreis: neueRegierung(s, kAldebaran, 7); break;
-            case kPrinzessin: neueRegierung(s, s.sternenpos, 0); break;
-            case kVolksbefreier: neueRegierung(s, s.sternenpos, 1); break;
-            case kVerbrecher: s.einnahmen = 0; break;
-            default: break;
-        }
+    const Passagiergruppe* angekommen = passagiergruppe(s.passagiertyp);
+    if (s.passagierevonbord && angekommen && angekommen->geschichte) {
+        const Geschichte& g = *angekommen->geschichte;
+        if (g.regierung >= 0) neueRegierung(s, g.system == kAngekommen ? s.sternenpos : g.system, g.regierung);
+        if (g.fahrpreisVerloren) s.einnahmen = 0;
     }
-    if (angebotSichtbar(s) && s.passagiere == kGreis) s.pziel = kAldebaran;
+    const Passagiergruppe* angeboten = passagiergruppe(s.passagiere);
+    if (angebotSichtbar(s) && angeboten && angeboten->ziel) s.pziel = static_cast<std::uint16_t>(*angeboten->ziel);
 }
 
 void passengerExchange(GameState& s) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "ui/text.h"
+#include "world/passengers.h"
 
 namespace {
 
@@ -85,8 +86,8 @@ void readings(TextLayer& t, const GameState& s) {
         t.Zeichen(kSpalte + 16, 664, '0' + s.aufgabeMond);
     }
     t.Text(kSpalte, 680, TextId::Passagiere);
-    if (s.passagiertyp < 10) {
-        t.Text(kSpalte, 696, TextId::Passagierwort + s.passagiertyp);
+    if (const Passagiergruppe* gruppe = passagiergruppe(s.passagiertyp)) {
+        t.Text(kSpalte, 696, gruppe->wort);
         t.Text(kSpalte, 712, TextId::Ziel);
         t.Text(kSpalte, 728, s.sternAt(s.passagierziel).name);
     } else {

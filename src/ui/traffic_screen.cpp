@@ -36,19 +36,15 @@ private:
     int y_ = 8;
 };
 
-// The stories by arrived kind, in the order of their texts.
-constexpr Passagierart kGeschichten[] = {kGreis, kPrinzessin, kVolksbefreier, kVerbrecher};
-
 void ankunft(Zeilen& z, TextLayer& t, const GameState& s) {
     z.zeile(TextId::PassagiereGehenVonBord);
     z.zeilenMitZahl(TextId::Einnahmen, s.picture.einnahmenGezeigt);
     z.setY(72);
-    for (int i = 0; i < static_cast<int>(std::size(kGeschichten)); ++i) {
-        if (s.passagiertyp != kGeschichten[i]) continue;
-        z.block(TextId::Geschichte + i);
-        // The bail, set beside the column instead of under the numbers.
-        if (kGeschichten[i] == kVerbrecher) t.Var(kSpalte, z.y(), static_cast<std::uint32_t>(s.picture.einnahmenGezeigt));
-    }
+    const Passagiergruppe* gruppe = passagiergruppe(s.passagiertyp);
+    if (!gruppe || !gruppe->geschichte) return;
+    z.block(gruppe->geschichte->text);
+    // The fare that is lost, set beside the column instead of under the numbers.
+    if (gruppe->geschichte->fahrpreisVerloren) t.Var(kSpalte, z.y(), static_cast<std::uint32_t>(s.picture.einnahmenGezeigt));
 }
 
 void angebot(Zeilen& z, const GameState& s) {
@@ -57,7 +53,7 @@ void angebot(Zeilen& z, const GameState& s) {
     z.zeile(stationstitel(kVerkehrsstation));
     z.zeile("---------------");
     z.absatz();
-    if (s.passagiere < kPassagierarten) z.block(TextId::Angebot + s.passagiere);
+    if (const Passagiergruppe* gruppe = passagiergruppe(s.passagiere)) z.block(gruppe->angebot);
     z.zeile(TextId::Ziel);
     z.zeile(s.sternAt(s.pziel).name);
     z.absatz();

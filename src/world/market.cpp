@@ -3,6 +3,7 @@
 #include <array>
 
 #include "world/goods.h"
+#include "world/passengers.h"
 
 namespace {
 
@@ -40,8 +41,6 @@ constexpr std::array<PreisRegel, kWarenAnzahl> kPreisRegeln{{
     {7, Regel::Technik, 10, 5},    // Maschinen
 }};
 
-// Thresholds of rand() % 100 for the passenger kinds 0..9.
-constexpr std::array<int, 10> kPassagierSchwelle{30, 50, 65, 80, 90, 93, 95, 97, 99, 100};
 
 constexpr int kMaxDurchlaeufe = 100;
 constexpr int kMaxZielversuche = 10000;
@@ -74,9 +73,10 @@ void setMarketPrices(GameState& s) {
 }
 
 void drawPassengerOffer(GameState& s) {
-    const int r = s.rng.rand() % 100;
-    int art = 0;
-    while (r >= kPassagierSchwelle[art]) ++art;
+    // Each kind has its share of rand() % 100, in the order of the kinds.
+    int r = s.rng.rand() % 100;
+    std::size_t art = 0;
+    while (art + 1 < kPassagiere.size() && r >= kPassagiere[art].anteil) r -= kPassagiere[art++].anteil;
     s.passagiere = static_cast<std::uint16_t>(art);
 
     // Destination: a system within 20 degrees of declination and two hours of
