@@ -38,7 +38,7 @@ struct App final : Services {
     // soak test runs most of its frames so).
     bool drawPictures = true;
 
-    void Sound(int n) override;
+    void Sound(Klang effekt) override;
     void setMainLight() override;
     void SetSpotlight(const D3DVECTOR& position, const D3DVECTOR& direction) override;
     void reloadSunMesh() override;

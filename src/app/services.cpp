@@ -3,7 +3,7 @@
 #include "app/frame.h"
 #include "platform/device_setup.h"
 
-void App::Sound(int n) { playEffect(platform, n); }
+void App::Sound(Klang effekt) { playEffect(platform, effekt); }
 
 void App::setMainLight() { ::setMainLight(platform); }
 

@@ -2,10 +2,6 @@
 
 #include "platform/asset_manifest.h"
 
-namespace {
-constexpr int kRaketenwarnung = 3;
-}  // namespace
-
 void playEffect(platform::Platform& p, int n) {
     const AssetFile* effect = assetFile(AssetKind::Sound, n - 1);
     if (!effect) return;

@@ -21,10 +21,10 @@ void mine(GameState& s, Services& services, const D3DVECTOR& start) {
     const std::uint16_t code = s.aktuellerStern().planet(s.planetenpos, s.mondpos);
     if (!(code & kBergbauMarke)) {
         s.bergbaumeldung = kSchonPlatziert;
-        services.Sound(1);
+        services.Sound(kAufprall);
     } else if (s.beschleuniger == 0) {
         s.bergbaumeldung = kKeinBeschleuniger;
-        services.Sound(1);
+        services.Sound(kAufprall);
     } else {
         if (s.sternenpos < s.stern.size()) {
             s.stern[s.sternenpos].planet.set(s.planetenpos, s.mondpos, static_cast<std::uint16_t>(code - kBergbauMarke));
@@ -32,7 +32,7 @@ void mine(GameState& s, Services& services, const D3DVECTOR& start) {
         addIncome(s, kBergbauLohn);
         s.bergbaumeldung = kPlatziert;
         s.beschleuniger -= 1;
-        services.Sound(8);
+        services.Sound(kBergbau);
     }
 }
 

@@ -12,7 +12,7 @@ void destroyEnemyShip(GameState& s, Services& services, int slot, bool withLoot)
     EnemyShip& ship = *s.raumschiff[slot];
     ship.typ = kZerstoertTyp;
     if (!withLoot) return;
-    services.Sound(9);
+    services.Sound(kAbschuss);
     s.beute = (5 - ship.fireInterval) * 5;
     s.beutezaehler = kBeuteFrames;
     addIncome(s, s.beute);
@@ -32,5 +32,5 @@ void bounceShip(GameState& s, Services& services, const D3DVECTOR& start, bool w
     s.y = start.y;
     s.z = start.z;
     s.speed = -s.speed * 0.2f;
-    if (withSound) services.Sound(1);
+    if (withSound) services.Sound(kAufprall);
 }

@@ -32,7 +32,7 @@ void arrive(GameState& s, Services& services, const Ankunft& a) {
     if (s.speed < 2.0f) s.speed = 0.0f;  // a ship under way flies on
     s.torsprungz = a.frames;
     s.render = 3;
-    services.Sound(4);
+    services.Sound(kTorsprung);
 }
 
 }  // namespace
@@ -57,7 +57,7 @@ void gatePassages(GameState& s, Services& services) {
     if (inside(s.sternentor, s)) {
         s.render = 1;
         s.speed = 0.0f;
-        services.Sound(4);
+        services.Sound(kTorsprung);
         services.reloadSunMesh();
     }
 }
@@ -70,7 +70,7 @@ void jumpToSystem(GameState& s, Services& services, int system) {
     s.rotateKarte = 0.0f;
     s.torsprungz = 200;
     s.render = 3;
-    services.Sound(4);
+    services.Sound(kTorsprung);
 }
 
 void jumpAnimationStep(GameState& s) {

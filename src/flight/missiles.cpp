@@ -51,7 +51,7 @@ void guide(GameState& s, int n) {
 
 void explodeNearShip(GameState& s, Services& services) {
     s.blitz = 1;
-    services.Sound(6);
+    services.Sound(kEinschlag);
     damageShield(s, kRaketenSchaden);
 }
 
@@ -69,7 +69,7 @@ void missileWarning(GameState& s, Services& services) {
     }
     s.raketenwarnz -= 1;
     if (s.raketenwarnz <= 0) {
-        services.Sound(3);
+        services.Sound(kRaketenwarnung);
         s.raketenwarnz = kWarnAbstand;
     }
 }

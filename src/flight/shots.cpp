@@ -24,7 +24,7 @@ void againstStations(GameState& s, Services& services, Shot& shot) {
             continue;
         }
         hit(s, shot);
-        services.Sound(7);
+        services.Sound(kTreffer);
         alarmGuards(s);
     }
 }
@@ -34,7 +34,7 @@ void againstPlayer(GameState& s, Services& services, Shot& shot) {
     if (!Collision(shot.pos, kSchussGegenSchiff, {s.x, s.y, s.z}, kSpielerTreffer)) return;
     damageShield(s, 1);
     hit(s, shot);
-    services.Sound(6);
+    services.Sound(kEinschlag);
 }
 
 void againstShips(GameState& s, Services& services, Shot& shot) {
@@ -43,7 +43,7 @@ void againstShips(GameState& s, Services& services, Shot& shot) {
         EnemyShip& ship = *s.raumschiff[slot];
         if (ship.typ >= kZerstoertTyp || !Collision(shot.pos, kSchussGegenFeind, ship.pos, ship.scale)) continue;
         hit(s, shot);
-        services.Sound(7);
+        services.Sound(kTreffer);
         ship.attacking = true;
         ship.hitPoints -= 1;
         if (ship.hitPoints < 1) destroyEnemyShip(s, services, slot, true);

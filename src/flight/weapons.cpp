@@ -52,13 +52,13 @@ void fireCannon(GameState& s, Services& services) {
     s.energie -= 1;
     s.feuerzaehler = 0;
     s.blitz = 1;
-    services.Sound(2);
+    services.Sound(kKanonenschuss);
 }
 
 void fireGigaBomb(GameState& s, Services& services) {
     if (!s.kampf || !s.gigabombKey || s.gigabomben == 0) return;
     s.gigabomben -= 1;
-    services.Sound(6);
+    services.Sound(kEinschlag);
     s.blitz = 1;
     for (auto& ship : s.raumschiff) {
         if (ship && ship->attacking) ship->typ = kZerstoertTyp;

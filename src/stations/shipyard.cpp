@@ -3,7 +3,6 @@
 #include "stations/row_cursor.h"
 
 namespace {
-constexpr int kKlick = 5;
 constexpr std::uint16_t kVoll = 65535;
 }  // namespace
 

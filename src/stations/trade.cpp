@@ -3,10 +3,6 @@
 #include "stations/row_cursor.h"
 #include "world/goods.h"
 
-namespace {
-constexpr int kKlick = 5;
-}
-
 std::int32_t ladungSumme(const GameState& s) {
     std::int32_t summe = 0;
     for (int ware = 0; ware < kWarenAnzahl; ++ware) summe += ladung(s, ware);

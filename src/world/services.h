@@ -5,6 +5,20 @@
 
 #include "platform/d3d_vector.h"
 
+// The nine sound effects, by what sets them off; the asset list names each
+// one's file by its number.
+enum Klang : int {
+    kAufprall = 1,    // bouncing off an asteroid or a station; the mining asteroid refuses
+    kKanonenschuss,   // the player's cannon fires
+    kRaketenwarnung,  // an enemy missile is in flight (never cuts another effect off)
+    kTorsprung,       // into a gate, or the jump from the star map
+    kKlick,           // a purchase or sale at a station
+    kEinschlag,       // a giga bomb; an enemy shot or missile hits the ship or the decoy
+    kTreffer,         // a shot hits a station or a ship
+    kBergbau,         // an accelerator placed on the mining asteroid
+    kAbschuss,        // an enemy ship destroyed
+};
+
 // What the rules ask of the shell while they run: a sound effect, the two
 // lights, the sun mesh read afresh, and the millisecond clock that seeds every
 // arrival. The shell hands its own in; tests and tools hand in QuietServices.
@@ -12,7 +26,7 @@
 class Services {
 public:
     virtual ~Services() = default;
-    virtual void Sound(int n) = 0;            // effect 1..9
+    virtual void Sound(Klang effekt) = 0;
     virtual void setMainLight() = 0;          // light 0, on every location build
     virtual void SetSpotlight(const D3DVECTOR& position, const D3DVECTOR& direction) = 0;
     virtual void reloadSunMesh() = 0;         // on entering the star gate
@@ -25,7 +39,7 @@ class QuietServices final : public Services {
 public:
     explicit QuietServices(std::uint32_t clockValue = 0) : clock(clockValue) {}
 
-    void Sound(int n) override { sounds.push_back(n); }
+    void Sound(Klang effekt) override { sounds.push_back(effekt); }
     void setMainLight() override {}
     void SetSpotlight(const D3DVECTOR&, const D3DVECTOR&) override {}
     void reloadSunMesh() override { ++sunReloads; }

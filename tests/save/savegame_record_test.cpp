@@ -124,7 +124,7 @@ TEST(SavegameRecord, RefusesEveryValueTheGameCannotReach) {
     put16(b, 30, 28);
     put16(b, 32, 28);
     EXPECT_TRUE(decode(b));
-    for (const auto [offset, value] : {std::pair{30, 29}, {32, 29}, {32, 65500}}) {
+    for (const auto& [offset, value] : {std::pair{30, 29}, {32, 29}, {32, 65500}}) {
         SpielstandBytes spoilt = b;
         put16(spoilt, static_cast<std::size_t>(offset), static_cast<std::uint16_t>(value));
         EXPECT_FALSE(decode(spoilt)) << offset << " " << value;
