@@ -6,9 +6,6 @@
 
 namespace {
 
-constexpr std::uint16_t kErsteSpeicherZeile = 0;  // rows 0..3 save slots 1..4
-constexpr std::uint16_t kErsteLadeZeile = 5;      // rows 5..8 load slots 1..4
-
 // A loaded game starts at the location's entry point.
 constexpr float kEinstiegZ = -31000.0f;
 
@@ -24,18 +21,21 @@ std::int32_t meldung(SlotErgebnis ergebnis) {
 }
 
 SlotErgebnis actOnRow(GameState& s, Services& services, std::uint16_t zeile) {
-    if (zeile >= kErsteSpeicherZeile && zeile < kErsteSpeicherZeile + kSlotAnzahl) {
-        return save(s, zeile - kErsteSpeicherZeile + 1, slotDirectory());
-    }
-    if (zeile >= kErsteLadeZeile && zeile < kErsteLadeZeile + kSlotAnzahl) {
-        const SlotErgebnis ergebnis = load(s, zeile - kErsteLadeZeile + 1, slotDirectory());
-        if (ergebnis == SlotErgebnis::Gelungen) {
-            Create_newCube(s, services);
-            placeOnAxis(s, kEinstiegZ);
+    if (zeile >= kMenuZeilen.size()) return SlotErgebnis::Gelungen;
+    const Menuzeile& z = kMenuZeilen[zeile];
+    switch (z.aktion) {
+        case Menuaktion::Speichern: return save(s, z.slot, slotDirectory());
+        case Menuaktion::Laden: {
+            const SlotErgebnis ergebnis = load(s, z.slot, slotDirectory());
+            if (ergebnis == SlotErgebnis::Gelungen) {
+                Create_newCube(s, services);
+                placeOnAxis(s, kEinstiegZ);
+            }
+            return ergebnis;
         }
-        return ergebnis;
+        case Menuaktion::Nichts: break;  // a blank row or "back to the game"
     }
-    return SlotErgebnis::Gelungen;  // a blank row or "back to the game"
+    return SlotErgebnis::Gelungen;
 }
 
 }  // namespace
