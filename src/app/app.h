@@ -1,12 +1,33 @@
 #pragma once
 
+#include <array>
+#include <bitset>
+#include <filesystem>
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/assets.h"
 #include "platform/meshes.h"
 #include "platform/platform.h"
 #include "app/language_choice.h"
+#include "save/settings.h"
 #include "world/game_state.h"
+
+// What the input has left between two messages: which actions were pressed
+// since the last frame began (a release of one of them waits until after
+// the next frame), the pad's buttons held and the actions they pressed, for
+// how many frames, and where its stick stands.
+struct Eingabe {
+    std::bitset<kAktionen> gedruecktSeitFrame;
+    std::vector<Aktion> aufgeschoben;
+    bool mausLinksLos = false;  // a left click released in the frame it was read
+    std::array<std::optional<Aktion>, 32> padGedrueckt{};
+    std::array<int, 32> padGehalten{};
+    int stickX = 0, stickY = 0;
+    bool stickAktiv = false;
+};
 
 // The running program: the platform it draws on, the game, what it draws
 // with, and the shell's own state. It is also what the game's rules ask of
@@ -22,7 +43,13 @@ struct App final : Services {
     std::string sprachwunsch = "de";  // the one to speak; empty: the desktop's
 
     const char* ErrStr = nullptr;  // the error text shown when the program ends
-    std::int32_t paused = 0;       // while set, no frame is drawn
+    std::int32_t paused = 0;       // while set, no frame runs; the picture says "Pause"
+    std::uint32_t pauseBild = 0;   // when the paused picture was last drawn (0: not yet)
+    Einstellungen einstellungen;   // as the settings file has them
+    std::filesystem::path einstellungsdatei;  // where changes are saved; empty: nowhere
+    Einstellungsbild einstellungsbild;  // the settings screen, while open
+    Eingabe eingabe;
+    bool endeGesichert = false;    // the game ends and its autosave is written
     bool cleanedUp = false;
 
     // Where arrivals take their seed from instead of the platform's clock
@@ -66,3 +93,6 @@ int WinMain(App& app);
 // Textures, panel bitmaps, meshes, the world's objects, the universe and a
 // new game.
 bool create_objects(App& app);
+
+// The manual in the language the game speaks.
+std::string manualFile(const App& app);

@@ -12,6 +12,7 @@
 #include "ui/cockpit.h"
 #include "ui/options_menu_screen.h"
 #include "ui/radar.h"
+#include "ui/settings_screen.h"
 #include "ui/star_map_screen.h"
 #include "ui/station_screens.h"
 
@@ -79,7 +80,26 @@ void endJump(App& app) {
     app.platform.setTransform(platform::TransformState::Projection, projection);
 }
 
+// The paused picture is drawn again now and then, for a window that was
+// covered or resized; the game stands still meanwhile.
+constexpr std::uint32_t kPausenbildAbstand = 250;
+
 }  // namespace
+
+void drawPausePicture(App& app) {
+    const std::uint32_t jetzt = app.platform.milliseconds();
+    if (app.pauseBild != 0 && jetzt - app.pauseBild < kPausenbildAbstand) return;
+    app.pauseBild = jetzt == 0 ? 1 : jetzt;
+    prepareFrameDevice(app.platform, app.ErrStr);
+    switch (app.game.render) {
+        case 0: drawFlight(app); break;
+        case 1: drawStarMap(app); break;
+        case 2: drawDocked(app); break;
+        default: drawJump(app); break;
+    }
+    drawPauseSign(app.platform, app.assets, app.sprache.texte);
+    app.platform.flip();
+}
 
 void render_frame(App& app) {
     GameState& s = app.game;
@@ -96,6 +116,7 @@ void render_frame(App& app) {
 
     if (s.render == 0) {
         flightFrame(s, app);
+        if (s.render == 2) autosave(app);  // docked: nothing of the trip is lost
         if (app.drawPictures) drawFlight(app);
         p.flip();
     }

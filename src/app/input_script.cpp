@@ -3,6 +3,8 @@
 #include <charconv>
 #include <sstream>
 
+#include "platform/key_names.h"
+
 namespace {
 
 using namespace platform;
@@ -13,12 +15,13 @@ struct KeyName {
 };
 
 constexpr KeyName kKeyNames[] = {
-    {"Back", vk::Back},   {"Return", vk::Return}, {"Shift", vk::Shift},     {"Pause", vk::Pause},
-    {"Escape", vk::Escape}, {"Space", vk::Space}, {"PageUp", vk::Prior},    {"PageDown", vk::Next},
-    {"Left", vk::Left},   {"Up", vk::Up},         {"Right", vk::Right},     {"Down", vk::Down},
-    {"Delete", vk::Delete}, {"F1", vk::F1},       {"F2", vk::F2},           {"F3", vk::F3},
-    {"F4", vk::F4},       {"F5", vk::F5},         {"F6", vk::F6},           {"F7", vk::F7},
-    {"F8", vk::F8},       {"F9", vk::F9},
+    {"Back", vk::Back},     {"Return", vk::Return}, {"KeypadEnter", vk::KeypadEnter}, {"Shift", vk::Shift},
+    {"RightShift", vk::RightShift}, {"Pause", vk::Pause}, {"Escape", vk::Escape}, {"Space", vk::Space},
+    {"PageUp", vk::Prior},  {"PageDown", vk::Next}, {"Left", vk::Left},       {"Up", vk::Up},
+    {"Right", vk::Right},   {"Down", vk::Down},     {"Delete", vk::Delete},   {"Print", vk::Print},
+    {"F1", vk::F1},         {"F2", vk::F2},         {"F3", vk::F3},           {"F4", vk::F4},
+    {"F5", vk::F5},         {"F6", vk::F6},         {"F7", vk::F7},           {"F8", vk::F8},
+    {"F9", vk::F9},         {"F10", vk::F10},       {"F11", vk::F11},         {"F12", vk::F12},
 };
 
 template <typename T>
@@ -41,13 +44,16 @@ bool keyCode(const std::string& word, int& key) {
             return true;
         }
     }
-    return number(word, key) && key >= 0 && key < 256;
+    if ((key = keyFromName(word)) != 0) return true;
+    return number(word, key) && key >= 0 && key < vk::Count;
 }
 
 std::string keyText(int key) {
     for (const KeyName& k : kKeyNames) {
         if (k.key == key) return k.name;
     }
+    const std::string name = keyName(key);
+    if (!name.empty() && name.find(' ') == std::string::npos && keyFromName(name) == key) return name;
     std::ostringstream hex;
     hex << "0x" << std::hex << key;
     return hex.str();
@@ -62,10 +68,11 @@ std::optional<std::vector<ScriptEvent>> parseInputScript(const std::string& text
     for (int number_ = 1; std::getline(lines, line); ++number_) {
         std::istringstream words(line);
         std::string frame, type, a, b, rest;
-        words >> frame >> type >> a >> b >> rest;
+        words >> frame >> type >> a >> b;
         if (frame.empty() || frame[0] == '#') continue;
         ScriptEvent e;
-        bool ok = number(frame, e.frame) && e.frame >= 0 && rest.empty();
+        // Only a pad's axis has a fourth word.
+        bool ok = number(frame, e.frame) && e.frame >= 0 && (a == "axis" || !(words >> rest));
         if (ok && (type == "keydown" || type == "keyup")) {
             e.type = type == "keydown" ? ScriptEvent::KeyDown : ScriptEvent::KeyUp;
             ok = keyCode(a, e.key) && b.empty();
@@ -75,6 +82,17 @@ std::optional<std::vector<ScriptEvent>> parseInputScript(const std::string& text
         } else if (ok && type == "clock") {
             e.type = ScriptEvent::Clock;
             ok = number(a, e.clock) && b.empty();
+        } else if (ok && type == "pad" && (a == "down" || a == "up")) {
+            e.type = a == "down" ? ScriptEvent::PadDown : ScriptEvent::PadUp;
+            e.key = padButtonFromName(b);
+            ok = e.key != pad::None;
+        } else if (ok && type == "pad" && a == "axis") {
+            e.type = ScriptEvent::PadAxis;
+            ok = number(b, e.offset) && words >> rest && number(rest, e.data) && !(words >> rest);
+        } else if (ok && type == "pad" && (a == "add" || a == "remove") && b.empty()) {
+            e.type = a == "add" ? ScriptEvent::PadAdd : ScriptEvent::PadRemove;
+        } else if (ok && type == "focus" && (a == "lost" || a == "gained") && b.empty()) {
+            e.type = a == "lost" ? ScriptEvent::FocusLost : ScriptEvent::FocusGained;
         } else {
             ok = false;
         }
@@ -95,6 +113,13 @@ std::string formatScriptEvent(const ScriptEvent& e) {
         case ScriptEvent::KeyUp: line << "keyup " << keyText(e.key); break;
         case ScriptEvent::Mouse: line << "mouse " << e.offset << ' ' << e.data; break;
         case ScriptEvent::Clock: line << "clock " << e.clock; break;
+        case ScriptEvent::PadDown: line << "pad down " << padButtonName(e.key); break;
+        case ScriptEvent::PadUp: line << "pad up " << padButtonName(e.key); break;
+        case ScriptEvent::PadAxis: line << "pad axis " << e.offset << ' ' << e.data; break;
+        case ScriptEvent::PadAdd: line << "pad add"; break;
+        case ScriptEvent::PadRemove: line << "pad remove"; break;
+        case ScriptEvent::FocusLost: line << "focus lost"; break;
+        case ScriptEvent::FocusGained: line << "focus gained"; break;
     }
     return line.str();
 }
@@ -102,10 +127,25 @@ std::string formatScriptEvent(const ScriptEvent& e) {
 InputRecorder::InputRecorder(const std::string& path, App& app) : out_(path), app_(app) {
     out_ << "# Sternfahrt input recording\n";
     app.onMessage = [this](const Message& m) {
-        if (m.type != Message::KeyDown && m.type != Message::KeyUp) return;
         ScriptEvent e;
-        e.type = m.type == Message::KeyDown ? ScriptEvent::KeyDown : ScriptEvent::KeyUp;
         e.key = m.key;
+        switch (m.type) {
+            case Message::KeyDown: e.type = ScriptEvent::KeyDown; break;
+            case Message::KeyUp: e.type = ScriptEvent::KeyUp; break;
+            case Message::PadButtonDown: e.type = ScriptEvent::PadDown; break;
+            case Message::PadButtonUp: e.type = ScriptEvent::PadUp; break;
+            case Message::PadAxis:
+                e.type = ScriptEvent::PadAxis;
+                e.offset = static_cast<std::uint32_t>(m.key);
+                e.data = m.value;
+                break;
+            case Message::PadAdded: e.type = ScriptEvent::PadAdd; break;
+            case Message::PadRemoved: e.type = ScriptEvent::PadRemove; break;
+            case Message::FocusLost: e.type = ScriptEvent::FocusLost; break;
+            case Message::FocusGained: e.type = ScriptEvent::FocusGained; break;
+            case Message::Destroy:
+            case Message::Quit: return;
+        }
         write(e);
     };
     app.onMouse = [this](const MouseEvent& m) {
@@ -151,6 +191,15 @@ void InputPlayer::beforeFrame(std::int64_t frame) {
         switch (e.type) {
             case ScriptEvent::KeyDown: app_.platform.postMessage({Message::KeyDown, e.key}); break;
             case ScriptEvent::KeyUp: app_.platform.postMessage({Message::KeyUp, e.key}); break;
+            case ScriptEvent::PadDown: app_.platform.postMessage({Message::PadButtonDown, e.key}); break;
+            case ScriptEvent::PadUp: app_.platform.postMessage({Message::PadButtonUp, e.key}); break;
+            case ScriptEvent::PadAxis:
+                app_.platform.postMessage({Message::PadAxis, static_cast<int>(e.offset), e.data});
+                break;
+            case ScriptEvent::PadAdd: app_.platform.postMessage({Message::PadAdded, 0}); break;
+            case ScriptEvent::PadRemove: app_.platform.postMessage({Message::PadRemoved, 0}); break;
+            case ScriptEvent::FocusLost: app_.platform.postMessage({Message::FocusLost, 0}); break;
+            case ScriptEvent::FocusGained: app_.platform.postMessage({Message::FocusGained, 0}); break;
             case ScriptEvent::Mouse:
                 app_.platform.postMouse({e.offset, static_cast<std::uint32_t>(e.data), 0, 0});
                 break;

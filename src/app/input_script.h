@@ -15,12 +15,23 @@
 //   <frame> mouse <offset> <data>  one buffered mouse record (x 0, y 4,
 //                                wheel 8, buttons 12, 13, 14; 128 = pressed)
 //   <frame> clock <ms>           the clock value an arrival was seeded with
+//   <frame> pad down <button>    a gamepad's button pressed, or released
+//   <frame> pad up <button>      (a, b, x, y, back, start, dpup, ...,
+//                                lefttrigger, righttrigger, as SDL names them)
+//   <frame> pad axis <n> <value> an axis moved (0 left x, 1 left y, 4 and 5
+//                                the triggers; -32768..32767)
+//   <frame> pad add              a gamepad plugged in, or pulled out
+//   <frame> pad remove
+//   <frame> focus lost           the window lost the keyboard, or got it
+//   <frame> focus gained
 //
-// Keys are names (Shift, Return, Space, Back, Pause, Escape, PageUp,
-// PageDown, Left, Up, Right, Down, Delete, F1..F9) or numbers (0x10).
-// Lines starting with '#' and empty lines are skipped.
+// Keys are named by their place (Shift, RightShift, Return, KeypadEnter,
+// Space, Back, Pause, Escape, PageUp, PageDown, Left, Up, Right, Down,
+// Delete, Print, F1..F12, or a one-word name of SDL's such as A or 1) or
+// numbered by it (0xe1, the left Shift). Lines starting with '#' and empty
+// lines are skipped.
 struct ScriptEvent {
-    enum Type { KeyDown, KeyUp, Mouse, Clock };
+    enum Type { KeyDown, KeyUp, Mouse, Clock, PadDown, PadUp, PadAxis, PadAdd, PadRemove, FocusLost, FocusGained };
     std::int64_t frame = 0;
     Type type = KeyDown;
     int key = 0;

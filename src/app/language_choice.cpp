@@ -38,6 +38,8 @@ std::optional<Texte> ausDatei(const std::string& datei, bool& vorhanden) {
 
 }  // namespace
 
+std::string catalogueDirectory() { return "locale"; }
+
 bool knownLanguage(std::string_view code) {
     for (const std::string_view s : kSprachen) {
         if (s == code) return true;

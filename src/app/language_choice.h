@@ -22,3 +22,6 @@ Sprache chooseLanguage(std::string_view gewuenscht, const LocaleVariables& deskt
 // The languages the game knows: German and those of the catalogues it was
 // built with.
 bool knownLanguage(std::string_view code);
+
+// Where the compiled catalogues are, by language: in the data directory.
+std::string catalogueDirectory();

@@ -4,12 +4,16 @@
 //   sternfahrt [--window] [--lang de|en]
 //     --window   in a resizable window instead of full screen
 //     --lang     the language, instead of the desktop's
+//
+// Both override the settings file ($XDG_CONFIG_HOME/sternfahrt/sternfahrt.conf)
+// for this run.
 
 #include <cstdio>
 #include <cstring>
 #include <string>
 
 #include "app/app.h"
+#include "app/settings_file.h"
 #include "platform/sdl/sdl_platform.h"
 
 #ifdef STERNFAHRT_RECORD_INPUT
@@ -29,11 +33,17 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+    // The settings file's choices, unless the command line says otherwise
+    // for this run.
+    const std::filesystem::path datei = settingsFile();
+    Einstellungen einstellungen = loadSettings(datei);
     auto sdl = std::make_unique<platform::SdlPlatform>();
-    sdl->setWindowed(windowed);
+    sdl->setWindowed(windowed || !einstellungen.vollbild);
     std::unique_ptr<platform::Platform> platform = std::move(sdl);
     App app(*platform);
-    app.sprachwunsch = sprache;
+    app.sprachwunsch = sprache.empty() ? einstellungen.sprache : sprache;
+    app.einstellungen = std::move(einstellungen);
+    app.einstellungsdatei = datei;
 #ifdef STERNFAHRT_RECORD_INPUT
     // Every session's input, for replay with the runner.
     InputRecorder recorder("Eingabe.rec", app);

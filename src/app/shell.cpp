@@ -1,13 +1,14 @@
 #include "app/app.h"
 #include "app/controls.h"
 #include "app/frame.h"
+#include "app/settings_screen.h"
+#include "platform/asset_manifest.h"
 #include "platform/device_setup.h"
 #include "platform/error_texts.h"
 #include "world/universe.h"
 
 namespace {
 constexpr const char* szCaption = "Game";
-constexpr const char* kKatalogOrdner = "locale";  // in the data directory
 }
 
 bool create_objects(App& app) {
@@ -18,7 +19,7 @@ bool create_objects(App& app) {
 }
 
 bool Init(App& app) {
-    app.sprache = chooseLanguage(app.sprachwunsch, localeVariablesOfProcess(), kKatalogOrdner);
+    app.sprache = chooseLanguage(app.sprachwunsch, localeVariablesOfProcess(), catalogueDirectory());
     platform::Platform& p = app.platform;
     if (!p.registerWindowClass()) {
         app.ErrStr = errtext::Err_Reg_Class;
@@ -34,7 +35,13 @@ bool Init(App& app) {
     const GameState& s = app.game;
     create_lights(p, {s.x, s.y, s.z}, s.blickrichtung);
     p.acquireMouse();
+    p.setEffectsVolume(app.einstellungen.lautstaerke);
     return true;
+}
+
+std::string manualFile(const App& app) {
+    const AssetFile* manual = assetFile(AssetKind::Manual, app.sprache.code == "de" ? 0 : 1);
+    return manual ? manual->name : "Spielanleitung.htm";
 }
 
 void Cleanup(App& app) {
@@ -57,8 +64,20 @@ Pass mainLoopPass(App& app) {
         }
         return Pass::Message;
     }
-    if (app.paused) return Pass::Paused;
+    if (app.einstellungsbild.offen) {
+        settingsFrame(app);
+        return Pass::Frame;
+    }
+    if (app.paused) {
+        drawPausePicture(app);
+        return Pass::Paused;
+    }
     render_frame(app);
+    afterFrame(app);
+    if (app.game.einstellungenZeigen) {
+        app.game.einstellungenZeigen = 0;
+        openSettings(app);
+    }
     return Pass::Frame;
 }
 

@@ -14,4 +14,5 @@ inline constexpr const char* QueryInterface = "QueryInterface FAILED";
 inline constexpr const char* DeviceCreation = "Device Creation Failed";
 inline constexpr const char* Err_LoadingXFile = "Error Loading Direct3D X File";
 inline constexpr const char* Viewport = "Viewport settings failed";
+inline constexpr const char* Err_Autosave = "The game could not be saved as it ended";
 }  // namespace errtext

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/d3d_matrix.h"
+#include "platform/keys.h"
 
 // The one table of calls between the game and the machine: the window and
 // display with its 2D surfaces, the 3D device, window messages and the
@@ -85,19 +86,15 @@ using MeshId = int;     // 0: no mesh
 
 // ---------------------------------------------------------------- input
 
-// Virtual-key codes of the keys the game knows.
-namespace vk {
-constexpr int Back = 0x08, Return = 0x0D, Shift = 0x10, Pause = 0x13, Escape = 0x1B,
-              Space = 0x20, Prior = 0x21, Next = 0x22, Left = 0x25, Up = 0x26, Right = 0x27,
-              Down = 0x28, Delete = 0x2E, F1 = 0x70, F2 = 0x71, F3 = 0x72, F4 = 0x73,
-              F5 = 0x74, F6 = 0x75, F7 = 0x76, F8 = 0x77, F9 = 0x78;
-}
-
-// A window message. Held keys repeat as further key-downs.
+// A window message. Held keys repeat as further key-downs. The window's
+// focus and the gamepads come as messages too: a pad plugged in or pulled
+// out, a button, an axis moved to `value`.
 struct Message {
-    enum Type { KeyDown, KeyUp, Destroy, Quit };
+    enum Type { KeyDown, KeyUp, Destroy, Quit, FocusLost, FocusGained, PadAdded, PadRemoved, PadButtonDown,
+                PadButtonUp, PadAxis };
     Type type = KeyDown;
-    int key = 0;  // virtual-key code for key messages
+    int key = 0;    // the key (vk) of key messages, the button or axis of a pad's
+    int value = 0;  // an axis' position
 };
 
 // One record of the buffered mouse: which control changed and by how much.
@@ -199,6 +196,14 @@ public:
     // --- sound: one voice
     virtual void playSound(const std::string& file) = 0;  // cuts off what plays
     virtual bool soundPlaying() const = 0;
+    virtual void setEffectsVolume(int percent) = 0;  // 0..100 of the effects' own
+
+    // --- the window on the desktop, and the keyboard's layout
+    virtual void setFullScreen(bool on) = 0;
+    virtual bool fullScreen() const = 0;
+    // What the player's keyboard layout prints on a key, in the font's
+    // characters.
+    virtual std::string keyLabel(int key) const = 0;
 
     // --- desktop and time
     // The millisecond clock, counting from the system's start (not the

@@ -33,6 +33,7 @@ SlotErgebnis actOnRow(GameState& s, Services& services, std::uint16_t zeile) {
             }
             return ergebnis;
         }
+        case Menuaktion::Einstellungen: s.einstellungenZeigen = 1; break;
         case Menuaktion::Nichts: break;  // a blank row or "back to the game"
     }
     return SlotErgebnis::Gelungen;

@@ -7,7 +7,7 @@
 #include "world/texts.h"
 
 // What choosing a row of the options menu does, besides closing it.
-enum class Menuaktion { Nichts, Speichern, Laden };
+enum class Menuaktion { Nichts, Speichern, Laden, Einstellungen };
 
 // A row the cursor reaches: its text (none on a blank row), what choosing it
 // does and, to save or load, the slot.
@@ -19,9 +19,10 @@ struct Menuzeile {
 
 // The menu's rows from y 164 down, one every 16 pixels, for the rule and
 // the screen alike: save to slots 1..4, a blank, load slots 1..4, a blank,
-// back to the game, and a row with nothing on it. Above them the title at
-// y 100, below them how to end the game at y 356.
-inline constexpr std::array<Menuzeile, 12> kMenuZeilen{{
+// back to the game, then what came later: load the autosave (slot 0) and
+// the settings. Above them the title at y 100, below them how to end the
+// game at y 388.
+inline constexpr std::array<Menuzeile, 13> kMenuZeilen{{
     {TextId::Speichern + 0, Menuaktion::Speichern, 1},
     {TextId::Speichern + 1, Menuaktion::Speichern, 2},
     {TextId::Speichern + 2, Menuaktion::Speichern, 3},
@@ -33,12 +34,14 @@ inline constexpr std::array<Menuzeile, 12> kMenuZeilen{{
     {TextId::Laden + 3, Menuaktion::Laden, 4},
     {},
     {TextId::ZurueckZumSpiel},
-    {},
+    {TextId::AutoLaden, Menuaktion::Laden, 0},
+    {TextId::EinstellungenZeile, Menuaktion::Einstellungen},
 }};
 constexpr int kMenuErsteZeileY = 164;
 constexpr int kMenuZeilenhoehe = 16;
 constexpr int kMenuTitelY = 100;
-constexpr int kMenuFussY = 356;
+constexpr int kMenuFussY = 388;
+constexpr int kMenuMeldungY = 420;
 constexpr std::uint16_t kMenuLetzteZeile = kMenuZeilen.size() - 1;
 constexpr std::int32_t kMenuMeldungFrames = 120;  // how long a message shows
 
@@ -50,12 +53,14 @@ enum MenuMeldung : std::int32_t {
     kMeldungUnlesbar = 2,
     kMeldungBeschaedigt = 3,
     kMeldungNichtGesichert = 4,
+    kMeldungAutosave = 5,
 };
-inline constexpr std::array<TextId, 4> kMeldungstexte{
+inline constexpr std::array<TextId, 5> kMeldungstexte{
     TextId::MenuMeldung + 0,  // "Spielstand fehlt"
     TextId::MenuMeldung + 1,  // "Spielstand unlesbar"
     TextId::MenuMeldung + 2,  // "Spielstand beschaedigt"
     TextId::MenuMeldung + 3,  // "Speichern fehlgeschlagen"
+    TextId::AutosaveFehlgeschlagen,
 };
 
 // A message's text; none for no message or a number that names none.

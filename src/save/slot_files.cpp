@@ -12,7 +12,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool validSlot(int slot) { return slot >= 1 && slot <= kSlotAnzahl; }
+bool validSlot(int slot) { return slot >= kAutoSlot && slot <= kSlotAnzahl; }
 
 // Writes all bytes, going on after a write that took only part of them.
 bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
@@ -38,6 +38,7 @@ void syncDirectory(const fs::path& directory) {
 }  // namespace
 
 std::string slotFileName(int slot) {
+    if (slot == kAutoSlot) return "SpielstandAuto.sav";
     std::string name = "Spielstand1.sav";
     name[10] = static_cast<char>('A' + (validSlot(slot) ? slot : 1) - 1);
     return name;
@@ -55,14 +56,14 @@ fs::path slotDirectory() {
     return chooseSlotDirectory(::access(".", W_OK) == 0, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
 }
 
-std::optional<fs::path> writeSlotTemporary(const SpielstandBytes& record, int slot, const fs::path& directory) {
-    if (!validSlot(slot)) return std::nullopt;
+std::optional<fs::path> writeTemporary(const fs::path& file, std::span<const std::uint8_t> bytes) {
     std::error_code ec;
-    fs::create_directories(directory, ec);
-    const fs::path temporary = directory / (slotFileName(slot) + ".neu");
+    fs::create_directories(file.parent_path(), ec);
+    // Named for this process: two games saving at once do not share it.
+    const fs::path temporary = fs::path(file) += ".neu" + std::to_string(::getpid());
     const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0) return std::nullopt;
-    const bool written = writeAll(fd, record.data(), record.size()) && ::fsync(fd) == 0;
+    const bool written = writeAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0;
     const bool closed = ::close(fd) == 0;
     if (!written || !closed) {
         ::unlink(temporary.c_str());
@@ -71,14 +72,28 @@ std::optional<fs::path> writeSlotTemporary(const SpielstandBytes& record, int sl
     return temporary;
 }
 
-bool replaceSlot(const fs::path& temporary, int slot, const fs::path& directory) {
-    if (!validSlot(slot)) return false;
-    if (::rename(temporary.c_str(), (directory / slotFileName(slot)).c_str()) != 0) {
+bool replaceWithTemporary(const fs::path& temporary, const fs::path& file) {
+    if (::rename(temporary.c_str(), file.c_str()) != 0) {
         ::unlink(temporary.c_str());
         return false;
     }
-    syncDirectory(directory);
+    syncDirectory(file.parent_path());
     return true;
+}
+
+bool writeFileAtomically(const fs::path& file, std::span<const std::uint8_t> bytes) {
+    const auto temporary = writeTemporary(file, bytes);
+    return temporary && replaceWithTemporary(*temporary, file);
+}
+
+std::optional<fs::path> writeSlotTemporary(const SpielstandBytes& record, int slot, const fs::path& directory) {
+    if (!validSlot(slot)) return std::nullopt;
+    return writeTemporary(directory / slotFileName(slot), record);
+}
+
+bool replaceSlot(const fs::path& temporary, int slot, const fs::path& directory) {
+    if (!validSlot(slot)) return false;
+    return replaceWithTemporary(temporary, directory / slotFileName(slot));
 }
 
 SlotErgebnis save(const GameState& s, int slot, const fs::path& directory) {

@@ -66,7 +66,7 @@ void readings(TextLayer& t, const GameState& s) {
     t.Zeichen(kSpalte, 72, 'A' + s.planetenpos);
     t.Zeichen(kSpalte + 16, 72, '0' + s.mondpos);
     for (int slot = 0; slot < kStationSlots; ++slot) {
-        if (s.station[slot]) t.Text(998 - 16 * slot, 72, stationsart(s.station[slot]->typ).buchstabe);
+        if (s.station[slot]) t.Text(998 - 16 * slot, 72, stationsart(slot).buchstabe);
     }
     if (s.sternenpos == kSol) {
         if (const auto name = solBodyName(s.planetenpos, s.mondpos)) t.Text(kSpalte, 72, *name);

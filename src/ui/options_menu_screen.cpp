@@ -12,7 +12,6 @@ constexpr int kSpalte = 100;
 // that ends the game is set in further.
 constexpr std::string_view kCursorplatz = "  ";
 constexpr std::string_view kFusseinzug = "    ";
-constexpr int kMeldungY = 388;
 
 // A row's blanks, then its text after them.
 void zeile(TextLayer& t, int y, std::string_view einzug, std::optional<TextId> text) {
@@ -27,13 +26,11 @@ void drawOptionsMenu(platform::Platform& p, const Assets& assets, const Texte& t
     if (s.abspeichern) {
         text.Text(kSpalte, kMenuTitelY, TextId::MenuTitel);
         for (std::size_t i = 0; i < kMenuZeilen.size(); ++i) {
-            // The last row has nothing on it, not even its blanks.
-            if (i == kMenuLetzteZeile) break;
             zeile(text, kMenuErsteZeileY + kMenuZeilenhoehe * static_cast<int>(i), kCursorplatz, kMenuZeilen[i].text);
         }
         zeile(text, kMenuFussY, kFusseinzug, TextId::SpielBeenden);
         text.Text(kSpalte, kMenuErsteZeileY + kMenuZeilenhoehe * s.zeig, "->");
     }
     const auto meldung = meldungstext(s.menuMeldung);
-    if (s.menuMeldungz > 0 && meldung) text.Text(kSpalte, kMeldungY, *meldung);
+    if (s.menuMeldungz > 0 && meldung) text.Text(kSpalte, kMenuMeldungY, *meldung);
 }

@@ -173,6 +173,7 @@ struct GameState {
     // the frames left to show it (save/options_menu.h)
     std::int32_t menuMeldung = 0;
     std::int32_t menuMeldungz = 0;
+    std::int32_t einstellungenZeigen = 0;  // the menu asks for the settings screen
 
     // --- the universe: 545 systems, built once at start-up
     std::vector<Stern> stern;

@@ -86,6 +86,24 @@ constexpr Eintrag kTexte[] = {
     {TextId::MenuTitel, {41, 1}, N_("         Spieloptionen       ")},
     {TextId::SpielBeenden, {37, 1}, N_("[Esc] = Spiel beenden")},
     {TextId::ZurueckZumSpiel, {39, 1}, N_("Zurueck zum Spiel")},
+    {TextId::AutoLaden, {39, 1}, N_("Autospeicherung laden")},
+    {TextId::EinstellungenZeile, {39, 1}, N_("Einstellungen")},
+
+    // --- the pause, the settings screen, and what keeping them may say
+    {TextId::Pause, {15, 1}, N_("Pause")},
+    {TextId::EinstellungenTitel, {38, 1}, N_("Einstellungen")},
+    {TextId::Ja, {16, 1}, N_("ja")},
+    {TextId::Nein, {16, 1}, N_("nein")},
+    {TextId::Vollbild, {16, 1}, N_("Vollbild")},
+    {TextId::Fenster, {16, 1}, N_("Fenster")},
+    {TextId::TasteDruecken, {40, 1}, N_("Taste oder Knopf druecken, Esc: abbrechen")},
+    {TextId::SchonBelegt, {18, 1}, N_("Schon belegt fuer:")},
+    {TextId::TauschenFrage, {40, 1}, N_("Return: tauschen, Esc: nichts aendern")},
+    {TextId::Getauscht, {40, 1}, N_("Getauscht.")},
+    {TextId::EinstellungenHilfe, {40, 2}, N_("Hoch/Runter: Zeile, Links/Rechts: aendern\n"
+        "Return: belegen oder waehlen, Esc: zurueck")},
+    {TextId::EinstellungenNichtGesichert, {40, 1}, N_("Einstellungen nicht gesichert!")},
+    {TextId::AutosaveFehlgeschlagen, {41, 1}, N_("  Autospeicherung fehlgeschlagen")},
 
     // --- saving and loading, slots 1..4; what went wrong
     {TextId::Speichern, {39, 1}, N_("Spielstand in Slot1 sichern")},
@@ -573,6 +591,38 @@ constexpr Eintrag kTexte[] = {
     {weiter, {1, 1, 1}, N_("W")},
     {weiter, {1, 1, 1}, N_("V")},
     {weiter, {1, 1, 1}, N_("K")},
+
+    // --- the settings screen's rows, and the actions
+    {TextId::Einstellung, {22, 1}, N_("Sprache")},
+    {weiter, {22, 1}, N_("Bildschirm")},
+    {weiter, {22, 1}, N_("Lautstaerke")},
+    {weiter, {22, 1}, N_("Maus: Empfindlichkeit")},
+    {weiter, {22, 1}, N_("Maus: hoch/runter um")},
+    {weiter, {22, 1}, N_("Pad: tote Zone")},
+    {weiter, {22, 1}, N_("Pad: hoch/runter um")},
+    {weiter, {22, 1}, N_("Pause ohne Fokus")},
+    {weiter, {22, 1}, N_("Alles wie am Anfang")},
+    {weiter, {22, 1}, N_("Zurueck")},
+    {TextId::Aktionsname, {22, 1}, N_("Schneller, Sprung")},
+    {weiter, {22, 1}, N_("Langsamer, Waehlen")},
+    {weiter, {22, 1}, N_("Stopp")},
+    {weiter, {22, 1}, N_("Links")},
+    {weiter, {22, 1}, N_("Rechts")},
+    {weiter, {22, 1}, N_("Hoch")},
+    {weiter, {22, 1}, N_("Runter")},
+    {weiter, {22, 1}, N_("Nicht mehr drehen")},
+    {weiter, {22, 1}, N_("Feuer")},
+    {weiter, {22, 1}, N_("Lenkrakete")},
+    {weiter, {22, 1}, N_("Raketenabwehr")},
+    {weiter, {22, 1}, N_("Gigabombe")},
+    {weiter, {22, 1}, N_("Rueckblick")},
+    {weiter, {22, 1}, N_("Scheinwerfer")},
+    {weiter, {22, 1}, N_("Sicht weiter")},
+    {weiter, {22, 1}, N_("Sicht naeher")},
+    {weiter, {22, 1}, N_("Pause an/aus")},
+    {weiter, {22, 1}, N_("Spieloptionen")},
+    {weiter, {22, 1}, N_("Anleitung, Ende")},
+    {weiter, {22, 1}, N_("Spiel beenden")},
 };
 
 // Each name stands at its place, each group member follows its group's

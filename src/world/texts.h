@@ -26,7 +26,10 @@ enum class TextId : std::uint16_t {
     Standort, Passagierziel, KeinPassagierziel, Zielsystem, Typ, Sternenbild, Planeten, Regierung, Wirtschaft,
     Einwohner, Milliarden,
     // --- the options menu
-    MenuTitel, SpielBeenden, ZurueckZumSpiel,
+    MenuTitel, SpielBeenden, ZurueckZumSpiel, AutoLaden, EinstellungenZeile,
+    // --- the pause, the settings screen, and what keeping them may say
+    Pause, EinstellungenTitel, Ja, Nein, Vollbild, Fenster, TasteDruecken, SchonBelegt, TauschenFrage, Getauscht,
+    EinstellungenHilfe, EinstellungenNichtGesichert, AutosaveFehlgeschlagen,
 
     // --- groups of texts, each in the order of what it names
     Speichern,                                // save to slot 1..4
@@ -48,7 +51,9 @@ enum class TextId : std::uint16_t {
     Kanonenname = Ausruestungszeile + 9,      // no gun, then guns 1..4
     Stationstitel = Kanonenname + 5,          // by station kind
     Stationsbuchstabe = Stationstitel + 4,    // the cockpit's letter of each kind
-    Anzahl = Stationsbuchstabe + 4,
+    Einstellung = Stationsbuchstabe + 4,      // the settings screen's rows, by Einstellungszeile
+    Aktionsname = Einstellung + 10,           // the actions, by enum Aktion
+    Anzahl = Aktionsname + 20,
 };
 
 constexpr int kTextAnzahl = static_cast<int>(TextId::Anzahl);

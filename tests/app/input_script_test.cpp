@@ -17,23 +17,29 @@ TEST(InputScript, ReadsWhatItWritesAndRejectsNonsense) {
         "# a comment\n"
         "\n"
         "0 keydown Shift\n"
-        "3 keyup 0x10\n"
+        "3 keyup 0xe1\n"
         "4 mouse 8 -120\n"
         "7 clock 4242\n"
-        "9 keydown F9\n";
+        "9 keydown F9\n"
+        "10 keydown W\n"
+        "11 pad down lefttrigger\n"
+        "12 pad axis 1 -20000\n"
+        "13 focus lost\n"
+        "14 pad remove\n";
     std::string error;
     const auto events = parseInputScript(text, error);
     ASSERT_TRUE(events) << error;
-    ASSERT_EQ(events->size(), 5u);
+    ASSERT_EQ(events->size(), 10u);
     EXPECT_EQ((*events)[1].key, vk::Shift);
     EXPECT_EQ((*events)[2].data, -120);
     EXPECT_EQ((*events)[3].clock, 4242u);
     std::string again;
     for (const ScriptEvent& e : *events) again += formatScriptEvent(e) + "\n";
-    EXPECT_EQ(again, "0 keydown Shift\n3 keyup Shift\n4 mouse 8 -120\n7 clock 4242\n9 keydown F9\n");
+    EXPECT_EQ(again, "0 keydown Shift\n3 keyup Shift\n4 mouse 8 -120\n7 clock 4242\n9 keydown F9\n10 keydown W\n"
+                     "11 pad down lefttrigger\n12 pad axis 1 -20000\n13 focus lost\n14 pad remove\n");
 
-    for (const char* bad : {"x keydown Shift\n", "1 keydown Hyper\n", "1 jump\n",
-                            "1 mouse 8\n", "-1 keyup Up\n", "1 keyup Up extra\n"}) {
+    for (const char* bad : {"x keydown Shift\n", "1 keydown Hyper\n", "1 jump\n", "1 mouse 8\n", "-1 keyup Up\n",
+                            "1 keyup Up extra\n", "1 pad down z\n", "1 pad axis 1\n", "1 focus up\n"}) {
         EXPECT_FALSE(parseInputScript(bad, error)) << bad;
         EXPECT_NE(error.find("line 1"), std::string::npos);
     }

@@ -4,6 +4,7 @@
 #include "app/controls.h"
 #include "app/frame.h"
 #include "platform/headless/headless_platform.h"
+#include "save/slot_files.h"
 #include "support/temp_dir.h"
 
 using platform::HeadlessPlatform;
@@ -96,8 +97,9 @@ TEST(Shell, TheSunMeshReloadKeepsTheOldOneOnFailure) {
     EXPECT_STREQ(app.ErrStr, "Error Loading Direct3D X File");
 }
 
-// Pause freezes the game: no frame runs, but keys still change the speed,
-// and the game goes on from where it stood.
+// Pause freezes the game: no frame runs (the picture, saying so, is drawn
+// now and then), but keys still change the speed, and the game goes on from
+// where it stood.
 TEST(Shell, PauseFreezesTheGameWhileKeysStillSetTheSpeed) {
     GameDir dir;
     HeadlessPlatform p;
@@ -112,7 +114,7 @@ TEST(Shell, PauseFreezesTheGameWhileKeysStillSetTheSpeed) {
     for (int i = 0; i < 3; ++i) EXPECT_EQ(mainLoopPass(app), Pass::Message);
     const GameState before = app.game;
     for (int i = 0; i < 5; ++i) EXPECT_EQ(mainLoopPass(app), Pass::Paused);
-    EXPECT_EQ(p.flips, 1);
+    EXPECT_EQ(p.flips, 2);  // the frame, then the paused picture once
     EXPECT_EQ(app.game.x, before.x);
     EXPECT_EQ(app.game.rng.draws(), before.rng.draws());
     EXPECT_FLOAT_EQ(app.game.speed, 9.0f);
@@ -143,15 +145,26 @@ TEST(Shell, F8OpensTheManualAndEndsEvenWithoutAViewer) {
     EXPECT_TRUE(p.released);
 }
 
-TEST(Shell, EscActsOnReleaseOnly) {
+// Esc ends the game on its release, after the frame that saw it pressed,
+// and keeps the game in the autosave first.
+TEST(Shell, EscActsOnReleaseOnlyAndKeepsTheGame) {
+    GameDir dir;
     HeadlessPlatform p;
     App app(p);
+    app.clockSource = [] { return 3u; };
+    ASSERT_TRUE(Init(app));
     Message m;
     WindowProc(app, {Message::KeyDown, vk::Escape});
     EXPECT_FALSE(p.peekMessage(m));
     WindowProc(app, {Message::KeyUp, vk::Escape});
+    EXPECT_FALSE(p.peekMessage(m));
+    afterFrame(app);
     ASSERT_TRUE(p.peekMessage(m));
     EXPECT_EQ(m.type, Message::Destroy);
+    GameState loaded = app.game;
+    loaded.geld = 0;
+    ASSERT_EQ(load(loaded, kAutoSlot, "."), SlotErgebnis::Gelungen);
+    EXPECT_EQ(loaded.geld, app.game.geld);
 }
 
 TEST(Shell, ViewDistanceStepsStopAtTheirLimits) {
@@ -184,7 +197,10 @@ TEST(Shell, ArrowsSteerOnlyOutsideTheOptionsMenuButReleaseAlwaysStops) {
     WindowProc(app, {Message::KeyDown, vk::Right});
     EXPECT_FLOAT_EQ(s.kipp, 0.01f);
     EXPECT_EQ(s.right, 1);
+    // A release before any frame saw the press waits until after one.
     WindowProc(app, {Message::KeyUp, vk::Right});
+    EXPECT_EQ(s.right, 1);
+    afterFrame(app);
     EXPECT_EQ(s.kipp, 0.0f);
     EXPECT_EQ(s.right, 0);
 

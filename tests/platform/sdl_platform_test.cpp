@@ -457,7 +457,7 @@ TEST_F(SdlPlatformTest, PostedMessagesComeFirstThenSdlsEvents) {
     ASSERT_EQ(SDL_PushEvent(&motion), 1);
     SDL_Event key{};
     key.type = SDL_KEYDOWN;
-    key.key.keysym.sym = SDLK_ESCAPE;
+    key.key.keysym.scancode = SDL_SCANCODE_ESCAPE;
     ASSERT_EQ(SDL_PushEvent(&key), 1);
 
     ASSERT_TRUE(p->peekMessage(m));
@@ -485,13 +485,17 @@ TEST(EventTranslationTest, KeysAndTheCloseBecomeMessagesTheMouseGoesToTheBuffer)
     Message m;
     SDL_Event event{};
     event.type = SDL_KEYUP;
+    event.key.keysym.scancode = SDL_SCANCODE_KP_ENTER;
     event.key.keysym.sym = SDLK_KP_ENTER;
     ASSERT_TRUE(sdl::translateEvent(event, m, queue));
     EXPECT_EQ(m.type, Message::KeyUp);
-    EXPECT_EQ(m.key, vk::Return);
-    event.key.keysym.sym = SDLK_a;  // a key the game does not know
+    EXPECT_EQ(m.key, vk::KeypadEnter);
+    // A key by its place, whatever the layout prints on it: the key left of
+    // S is A on an American keyboard and Q on a French one.
+    event.key.keysym.scancode = SDL_SCANCODE_A;
+    event.key.keysym.sym = SDLK_q;
     ASSERT_TRUE(sdl::translateEvent(event, m, queue));
-    EXPECT_EQ(m.key, 0);
+    EXPECT_EQ(m.key, SDL_SCANCODE_A);
     event.type = SDL_QUIT;
     ASSERT_TRUE(sdl::translateEvent(event, m, queue));
     EXPECT_EQ(m.type, Message::Destroy);
@@ -877,6 +881,7 @@ TEST(SdlWindowTest, WindowModeAltReturnAndTheSoundDevice) {
         SDL_Event event{};
         event.type = SDL_KEYDOWN;
         event.key.keysym.sym = sym;
+        event.key.keysym.scancode = SDL_GetScancodeFromKey(sym);
         event.key.keysym.mod = mod;
         SDL_PushEvent(&event);
     };

@@ -51,10 +51,27 @@ void choose(GameState& s, Services& services, std::uint16_t row) {
 
 }  // namespace
 
+// The rows added below: the autosave loads like a slot, and the settings
+// row asks the shell for the settings screen and closes the menu.
+TEST(OptionsMenu, TheAutosaveLoadsAndTheSettingsRowAsksForTheScreen) {
+    TempWorkDir dir;
+    QuietServices services(7);
+    GameState s = underWay();
+    ASSERT_EQ(save(s, kAutoSlot, "."), SlotErgebnis::Gelungen);
+    GameState changed = s;
+    changed.geld += 1000;
+    choose(changed, services, 11);
+    EXPECT_EQ(changed.geld, s.geld);
+    EXPECT_EQ(changed.menuMeldung, kKeineMeldung);
+    choose(changed, services, 12);
+    EXPECT_EQ(changed.einstellungenZeigen, 1);
+    EXPECT_EQ(changed.abspeichern, 0);
+}
+
 TEST(OptionsMenu, BlankRowsAndBackOnlyClose) {
     TempWorkDir dir;
     QuietServices services(7);
-    for (const std::uint16_t row : {4, 9, 10, 11}) {
+    for (const std::uint16_t row : {4, 9, 10}) {
         GameState s = underWay();
         s.abspeichern = 1;
         s.feuer = 1;
@@ -146,12 +163,12 @@ TEST(OptionsMenu, CursorMovesEveryFourthFrameWithinTheRows) {
     s.down = 1;
     for (int frame = 1; frame <= 60; ++frame) {
         Abspeichern(s, services);
-        EXPECT_EQ(s.zeig, std::min(frame / 4, 11)) << "frame " << frame;
+        EXPECT_EQ(s.zeig, std::min(frame / 4, 12)) << "frame " << frame;
     }
     s.down = 0;
     s.mouseUp = 1;
     for (int i = 0; i < 4; ++i) Abspeichern(s, services);
-    EXPECT_EQ(s.zeig, 10);
+    EXPECT_EQ(s.zeig, 11);
     EXPECT_EQ(s.abspeichern, 1);
 }
 

@@ -90,7 +90,7 @@ TEST(SlotFiles, ASaveThatCannotBeWrittenSaysSo) {
     fs::create_directory(dir.path() / "SpielstandC.sav" / "x");
     EXPECT_EQ(save(s, 3, dir.path()), SlotErgebnis::Fehlgeschlagen);
     EXPECT_FALSE(fs::exists(dir.path() / "SpielstandC.sav.neu"));
-    EXPECT_EQ(save(s, 0, dir.path()), SlotErgebnis::Fehlgeschlagen);
+    EXPECT_EQ(save(s, -1, dir.path()), SlotErgebnis::Fehlgeschlagen);
     EXPECT_EQ(save(s, 5, dir.path()), SlotErgebnis::Fehlgeschlagen);
 }
 

@@ -156,7 +156,7 @@ TEST(Pins, ToTheMoonAndBackwardsHome) {
     checkRun({"moon.rec", "99", 400, "e1bc6a2b6cc8dc20",
               {{230, "2f89449993e83ece", "82527450250ad5ef", "829ba02a7dfdba9b", "5db428348faa69c2"},
                {335, "5358cbffae14da8c", "cf77fd1b0190cefa", "3c9937020ff5c0bf", "7d083300278e1fb5"},
-               {365, "8599b49c655d216e", "1ce73ebf608cd8bf", "7751b470359f30e5", "d6e802c8034617ae"}}});
+               {365, "8599b49c655d216e", "1ce73ebf608cd8bf", "4255e329998a6522", "1895124f4b170305"}}});
 }
 
 TEST(Pins, DockedAtEarthsTradeStation) {

@@ -29,6 +29,7 @@
 #include "app/app.h"
 #include "app/frame.h"
 #include "app/input_script.h"
+#include "app/settings_file.h"
 #include "inspector/digest.h"
 #include "inspector/json_writer.h"
 #include "inspector/world_json.h"
@@ -41,11 +42,12 @@ namespace {
 constexpr const char* kUsage =
     "usage: runner [--frames N] [--script FILE] [--clock MS] [--data DIR]\n"
     "              [--shot FRAME:FILE.png]... [--dump FILE.json] [--headless]\n"
-    "              [--record FRAME:FILE]... [--trace FILE] [--lang de|en]\n";
+    "              [--record FRAME:FILE]... [--trace FILE] [--lang de|en]\n"
+    "              [--settings FILE]\n";
 
 struct Options {
     std::int64_t frames = 60;
-    std::string script, data, dump, trace, lang = "de";
+    std::string script, data, dump, trace, settings, lang;
     std::uint32_t clock = 0;
     std::multimap<std::int64_t, std::string> shots, records;
     bool headless = false;
@@ -78,6 +80,8 @@ std::optional<std::string> parse(int argc, char** argv, Options& o) {
             o.data = argv[++i];
         } else if (a == "--lang" && hasValue && knownLanguage(argv[i + 1])) {
             o.lang = argv[++i];
+        } else if (a == "--settings" && hasValue) {
+            o.settings = argv[++i];
         } else if (a == "--dump" && hasValue) {
             o.dump = argv[++i];
         } else if (a == "--trace" && hasValue) {
@@ -123,6 +127,7 @@ int main(int argc, char** argv) {
     // Output paths are taken from where the runner was started.
     o.dump = absolute(o.dump);
     o.trace = absolute(o.trace);
+    o.settings = absolute(o.settings);
     for (auto& [frame, path] : o.shots) path = absolute(path);
     for (auto& [frame, path] : o.records) path = absolute(path);
     if (!o.data.empty()) {
@@ -143,7 +148,12 @@ int main(int argc, char** argv) {
         p = platform::createSdlPlatform();
     }
     App app(*p);
-    app.sprachwunsch = o.lang;
+    if (!o.settings.empty()) {
+        // Read, and written back whenever the settings screen changes one.
+        app.einstellungen = loadSettings(o.settings);
+        app.einstellungsdatei = o.settings;
+    }
+    app.sprachwunsch = !o.lang.empty() ? o.lang : !app.einstellungen.sprache.empty() ? app.einstellungen.sprache : "de";
     InputPlayer player(std::move(events), app, o.clock);
     if (!Init(app)) {
         const char* error = app.ErrStr ? app.ErrStr : "start-up failed";

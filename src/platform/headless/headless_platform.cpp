@@ -5,6 +5,8 @@
 
 #include <SDL.h>
 
+#include "platform/key_names.h"
+
 namespace platform {
 
 namespace {
@@ -250,5 +252,7 @@ bool HeadlessPlatform::openDocument(const std::string& path) {
     documents.push_back(path);
     return documentViewer;
 }
+
+std::string HeadlessPlatform::keyLabel(int key) const { return keyName(key); }
 
 }  // namespace platform

@@ -136,6 +136,13 @@ public:
     // length on this platform's clock.
     void playSound(const std::string& file) override;
     bool soundPlaying() const override { return playing_ && clockTicks_ < soundEnd_; }
+    void setEffectsVolume(int percent) override { effectsVolume = percent; }
+    void setFullScreen(bool on) override { fullScreenOn = on; }
+    bool fullScreen() const override { return fullScreenOn; }
+    // No keyboard layout here: the key's own name.
+    std::string keyLabel(int key) const override;
+    int effectsVolume = 100;
+    bool fullScreenOn = true;
 
     // A tick is a third of a millisecond, so a frame is exactly 50 ticks.
     std::uint32_t milliseconds() override { return static_cast<std::uint32_t>(clockTicks_ / 3); }

@@ -1,6 +1,5 @@
 #include "platform/sdl/event_pump.h"
 
-#include "platform/sdl/key_map.h"
 
 namespace platform::sdl {
 namespace {
@@ -44,9 +43,9 @@ void translateButton(const SDL_MouseButtonEvent& button, InputQueue& queue) {
 void tellRepeater(const SDL_Event& event, KeyRepeater& repeater) {
     switch (event.type) {
     case SDL_KEYDOWN:
-        repeater.keyDown(event.key.keysym.sym, event.key.repeat != 0, event.key.timestamp);
+        repeater.keyDown(event.key.keysym.scancode, event.key.repeat != 0, event.key.timestamp);
         break;
-    case SDL_KEYUP: repeater.keyUp(event.key.keysym.sym); break;
+    case SDL_KEYUP: repeater.keyUp(event.key.keysym.scancode); break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_FOCUS_LOST) repeater.focusLost();
         break;
@@ -73,15 +72,38 @@ WindowAction windowAction(const SDL_Event& event) {
 }
 
 bool translateEvent(const SDL_Event& event, Message& message, InputQueue& queue) {
+    message.value = 0;
     switch (event.type) {
     case SDL_KEYDOWN:
     case SDL_KEYUP:
         message.type = event.type == SDL_KEYDOWN ? Message::KeyDown : Message::KeyUp;
-        message.key = virtualKey(event.key.keysym.sym);
+        message.key = event.key.keysym.scancode;
         return true;
     case SDL_QUIT:
         message.type = Message::Destroy;
         message.key = 0;
+        return true;
+    case SDL_WINDOWEVENT:
+        if (event.window.event != SDL_WINDOWEVENT_FOCUS_LOST && event.window.event != SDL_WINDOWEVENT_FOCUS_GAINED) {
+            return false;
+        }
+        message.type = event.window.event == SDL_WINDOWEVENT_FOCUS_LOST ? Message::FocusLost : Message::FocusGained;
+        message.key = 0;
+        return true;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+        message.type = event.type == SDL_CONTROLLERDEVICEADDED ? Message::PadAdded : Message::PadRemoved;
+        message.key = event.cdevice.which;
+        return true;
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+        message.type = event.type == SDL_CONTROLLERBUTTONDOWN ? Message::PadButtonDown : Message::PadButtonUp;
+        message.key = event.cbutton.button;
+        return true;
+    case SDL_CONTROLLERAXISMOTION:
+        message.type = Message::PadAxis;
+        message.key = event.caxis.axis;
+        message.value = event.caxis.value;
         return true;
     case SDL_MOUSEMOTION: translateMotion(event.motion, queue); return false;
     case SDL_MOUSEWHEEL: translateWheel(event.wheel, queue); return false;
@@ -101,9 +123,11 @@ bool pumpMessage(Message& message, InputQueue& queue, KeyRepeater& repeater,
         if (translateEvent(event, message, queue)) return true;
     }
     // Only now, so that a key-up still queued in SDL comes before a repeat.
-    if (!repeater.repeatDue(now())) return false;
+    const SDL_Scancode repeat = repeater.repeatDue(now());
+    if (repeat == SDL_SCANCODE_UNKNOWN) return false;
     message.type = Message::KeyDown;
-    message.key = vk::Shift;
+    message.key = repeat;
+    message.value = 0;
     return true;
 }
 

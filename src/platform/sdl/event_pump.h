@@ -11,8 +11,9 @@
 namespace platform::sdl {
 
 // Turns one SDL event into what the game sees: true with a window message
-// for keys and the system's close; mouse changes go into the queue's mouse
-// buffer instead (false), everything else is dropped (false).
+// for keys (by scancode), the system's close, the window's focus and the
+// gamepads; mouse changes go into the queue's mouse buffer instead (false),
+// everything else is dropped (false).
 bool translateEvent(const SDL_Event& event, Message& message, InputQueue& queue);
 
 // What an event asks of the window rather than of the game: Alt+Return
@@ -25,7 +26,7 @@ WindowAction windowAction(const SDL_Event& event);
 // Polls SDL until an event yields a message, telling the repeater of every
 // key and of focus loss on the way, and `window` (if given) of every event
 // first: an event it takes (true) goes no further. With no event left, a held
-// Shift's repeat may be due by `now()`; false when there is none either.
+// modifier's repeat may be due by `now()`; false when there is none either.
 bool pumpMessage(Message& message, InputQueue& queue, KeyRepeater& repeater,
                  const std::function<std::uint32_t()>& now,
                  const std::function<bool(const SDL_Event&)>& window = {});

@@ -11,27 +11,10 @@ namespace {
 constexpr std::uint32_t kMinDelay = 50, kMaxDelay = 5000;
 constexpr double kMinInterval = 5, kMaxInterval = 2000;
 
-unsigned shiftBit(SDL_Keycode key) {
-    switch (key) {
-    case SDLK_LSHIFT: return 1;
-    case SDLK_RSHIFT: return 2;
-    default: return 0;
-    }
-}
-
-bool isModifier(SDL_Keycode key) {
-    switch (key) {
-    case SDLK_LCTRL:
-    case SDLK_LSHIFT:
-    case SDLK_LALT:
-    case SDLK_LGUI:
-    case SDLK_RCTRL:
-    case SDLK_RSHIFT:
-    case SDLK_RALT:
-    case SDLK_RGUI:
-    case SDLK_MODE: return true;
-    default: return false;
-    }
+// The modifiers' bits: SDL numbers the eight of them one after another, from
+// left Ctrl to the right logo key.
+unsigned modifierBit(SDL_Scancode key) {
+    return key >= SDL_SCANCODE_LCTRL && key <= SDL_SCANCODE_RGUI ? 1u << (key - SDL_SCANCODE_LCTRL) : 0u;
 }
 
 // Whether `time` has come by `now`, across the wrap of the 32-bit clock.
@@ -41,21 +24,23 @@ bool reached(std::uint32_t now, std::uint32_t time) {
 
 }  // namespace
 
-void KeyRepeater::keyDown(SDL_Keycode key, bool repeat, std::uint32_t time) {
-    if (const unsigned bit = shiftBit(key)) {
+void KeyRepeater::keyDown(SDL_Scancode key, bool repeat, std::uint32_t time) {
+    if (const unsigned bit = modifierBit(key)) {
         if (repeat) {
-            desktopRepeatsShift_ = true;
+            // Seen repeating one Shift, the desktop repeats the other too.
+            desktopRepeats_ |= bit | modifierBit(static_cast<SDL_Scancode>(SDL_SCANCODE_LCTRL + (key - SDL_SCANCODE_LCTRL + 4) % 8));
             return;
         }
-        // A second Shift starts the hold afresh, as a newly pressed key would.
-        shiftsHeld_ |= bit;
+        // A second modifier starts the hold afresh, as a newly pressed key would.
+        modifiersHeld_ |= bit;
+        repeated_ = key;
         pressTime_ = time;
         holdDelay_ = delay_;
         holdInterval_ = interval_;
         repeatsSent_ = 0;
         return;
     }
-    if (isModifier(key)) return;
+    if (key == SDL_SCANCODE_MODE) return;
     if (!repeat) {
         timedKey_ = key;
         timedPress_ = time;
@@ -75,23 +60,29 @@ void KeyRepeater::keyDown(SDL_Keycode key, bool repeat, std::uint32_t time) {
     ++timedRepeats_;
 }
 
-void KeyRepeater::keyUp(SDL_Keycode key) {
-    shiftsHeld_ &= ~shiftBit(key);
-    if (key == timedKey_) timedKey_ = SDLK_UNKNOWN;
+void KeyRepeater::keyUp(SDL_Scancode key) {
+    modifiersHeld_ &= ~modifierBit(key);
+    if (key == timedKey_) timedKey_ = SDL_SCANCODE_UNKNOWN;
+    // The one still held goes on repeating, without a new delay.
+    if (key == repeated_ && modifiersHeld_ != 0) {
+        for (int k = SDL_SCANCODE_LCTRL; k <= SDL_SCANCODE_RGUI; ++k) {
+            if (modifiersHeld_ & modifierBit(static_cast<SDL_Scancode>(k))) repeated_ = static_cast<SDL_Scancode>(k);
+        }
+    }
 }
 
 void KeyRepeater::focusLost() {
-    shiftsHeld_ = 0;
-    timedKey_ = SDLK_UNKNOWN;
+    modifiersHeld_ = 0;
+    timedKey_ = SDL_SCANCODE_UNKNOWN;
 }
 
-bool KeyRepeater::repeatDue(std::uint32_t now) {
-    if (shiftsHeld_ == 0 || desktopRepeatsShift_) return false;
+SDL_Scancode KeyRepeater::repeatDue(std::uint32_t now) {
+    if (modifiersHeld_ == 0 || (desktopRepeats_ & modifierBit(repeated_)) != 0) return SDL_SCANCODE_UNKNOWN;
     const auto due = pressTime_ + holdDelay_ +
                      static_cast<std::uint32_t>(repeatsSent_ * holdInterval_);
-    if (!reached(now, due)) return false;
+    if (!reached(now, due)) return SDL_SCANCODE_UNKNOWN;
     ++repeatsSent_;
-    return true;
+    return repeated_;
 }
 
 }  // namespace platform::sdl

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <algorithm>
+
 namespace platform::sdl {
 namespace {
 
@@ -22,6 +24,7 @@ bool SdlAudio::open() {
     }
     Mix_AllocateChannels(1);
     state_ = State::Open;
+    setVolume(volume_);
     return true;
 }
 
@@ -40,6 +43,11 @@ void SdlAudio::play(const std::string& file) {
 }
 
 bool SdlAudio::playing() const { return state_ == State::Open && Mix_Playing(kVoice) != 0; }
+
+void SdlAudio::setVolume(int percent) {
+    volume_ = std::clamp(percent, 0, 100);
+    if (state_ == State::Open) Mix_Volume(kVoice, (MIX_MAX_VOLUME * volume_ + 50) / 100);
+}
 
 void SdlAudio::close() {
     if (state_ == State::Open) {

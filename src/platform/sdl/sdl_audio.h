@@ -22,6 +22,8 @@ public:
     // Plays a .wav file, cutting off what plays. Each file is read once.
     void play(const std::string& file);
     bool playing() const;
+    // 0..100 of the effects' own loudness, for every effect from now on.
+    void setVolume(int percent);
     void close();
 
 private:
@@ -29,6 +31,7 @@ private:
 
     enum class State { Closed, Open, Failed };
     State state_ = State::Closed;
+    int volume_ = 100;
     std::map<std::string, Mix_Chunk*> chunks_;
 };
 

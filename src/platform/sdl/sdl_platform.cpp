@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/clock.h"
+#include "platform/key_names.h"
 #include "platform/sdl/event_pump.h"
 #include "platform/sdl/gl_objects.h"
 #include "platform/sdl/sdl_desktop.h"
@@ -25,6 +26,8 @@ std::unique_ptr<Platform> createSdlPlatform() { return std::make_unique<SdlPlatf
 
 bool SdlPlatform::registerWindowClass() {
     if (!sdlStarted_) sdlStarted_ = SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
+    // Gamepads are welcome, not needed: without the subsystem none is seen.
+    if (sdlStarted_) SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
     if (sdlStarted_ && !SDL_getenv("SDL_VIDEODRIVER")) {
         // Without a display SDL falls back to drawing nowhere; the game would
         // run unseen. Only the tools ask for that, by naming the driver.
@@ -123,12 +126,21 @@ bool SdlPlatform::fullScreen() const {
     return window_ && (SDL_GetWindowFlags(window_) & SDL_WINDOW_FULLSCREEN) != 0;
 }
 
-void SdlPlatform::toggleFullScreen() {
-    if (!window_) return;
-    SDL_SetWindowFullscreen(window_, fullScreen() ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+void SdlPlatform::toggleFullScreen() { setFullScreen(!fullScreen()); }
+
+void SdlPlatform::setFullScreen(bool on) {
+    windowed_ = !on;
+    if (window_) SDL_SetWindowFullscreen(window_, on ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0);
+}
+
+std::string SdlPlatform::keyLabel(int key) const {
+    const SDL_Keycode code = SDL_GetKeyFromScancode(static_cast<SDL_Scancode>(key));
+    const std::string label = code == SDLK_UNKNOWN ? "" : inFontCharacters(SDL_GetKeyName(code));
+    return label.empty() ? keyName(key) : label;
 }
 
 bool SdlPlatform::handleWindowEvent(const SDL_Event& event) {
+    gamepads_.notice(event);
     switch (sdl::windowAction(event)) {
         case sdl::WindowAction::ToggleFullScreen: toggleFullScreen(); return true;
         case sdl::WindowAction::Swallow: return true;
@@ -153,6 +165,7 @@ void SdlPlatform::release() {
         window_ = nullptr;
     }
     audio_.close();
+    gamepads_.closeAll();
     // A later start holds no keys.
     keyRepeat_.focusLost();
     // SDL itself stays until the platform goes: the error text is shown

@@ -6,6 +6,7 @@
 #include "platform/input_queue.h"
 #include "platform/platform.h"
 #include "platform/sdl/frame_pacer.h"
+#include "platform/sdl/gamepads.h"
 #include "platform/sdl/key_repeat.h"
 #include "platform/sdl/sdl_audio.h"
 
@@ -82,6 +83,9 @@ public:
 
     void playSound(const std::string& file) override;
     bool soundPlaying() const override;
+    void setEffectsVolume(int percent) override { audio_.setVolume(percent); }
+    void setFullScreen(bool on) override;
+    std::string keyLabel(int key) const override;
 
     std::uint32_t milliseconds() override;
     void messageBox(const char* caption, const char* text) override;
@@ -89,7 +93,7 @@ public:
 
     // Starts in a window instead of full screen; before createWindow.
     void setWindowed(bool on) { windowed_ = on; }
-    bool fullScreen() const;
+    bool fullScreen() const override;
 
     // Frames at 60 a second (the default), or as fast as they come, with
     // vsync off too, for measuring what a frame costs.
@@ -127,6 +131,7 @@ private:
 
     InputQueue input_;
     sdl::KeyRepeater keyRepeat_;
+    sdl::Gamepads gamepads_;
     SDL_Window* window_ = nullptr;
     void* context_ = nullptr;  // SDL_GLContext
     bool sdlStarted_ = false;
