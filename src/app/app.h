@@ -4,6 +4,7 @@
 #include <bitset>
 #include <filesystem>
 #include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -50,6 +51,7 @@ struct App final : Services {
     Einstellungsbild einstellungsbild;  // the settings screen, while open
     Eingabe eingabe;
     bool endeGesichert = false;    // the game ends and its autosave is written
+    std::map<std::string, std::array<platform::SurfaceId, 4>> schilder;  // the plates by language
     bool cleanedUp = false;
 
     // Where arrivals take their seed from instead of the platform's clock
@@ -96,3 +98,8 @@ bool create_objects(App& app);
 
 // The manual in the language the game speaks.
 std::string manualFile(const App& app);
+
+// The cockpit's plates with the words of the language the game speaks
+// (their files with the language before ".bmp"; German's without), loaded
+// once each; where a language has none, the German ones.
+void languagePlates(App& app);

@@ -201,6 +201,7 @@ void applySettings(App& app) {
     const Einstellungen& e = app.einstellungen;
     if (!e.sprache.empty() && e.sprache != app.sprache.code) {
         app.sprache = chooseLanguage(e.sprache, localeVariablesOfProcess(), catalogueDirectory());
+        languagePlates(app);
     }
     if (app.platform.fullScreen() != e.vollbild) app.platform.setFullScreen(e.vollbild);
     app.platform.setEffectsVolume(e.lautstaerke);

@@ -32,11 +32,31 @@ bool Init(App& app) {
     if (!init_ddraw(p, app.assets, app.ErrStr)) return false;
     if (!init_d3d(p, app.ErrStr)) return false;
     if (!create_objects(app)) return false;
+    languagePlates(app);
     const GameState& s = app.game;
     create_lights(p, {s.x, s.y, s.z}, s.blickrichtung);
     p.acquireMouse();
     p.setEffectsVolume(app.einstellungen.lautstaerke);
     return true;
+}
+
+void languagePlates(App& app) {
+    constexpr BitmapName kSchilder[] = {lpDDSVorne, lpDDSHinten, lpDDSAn, lpDDSAus};  // as the texts' Schild group
+    auto& deutsch = app.schilder["de"];
+    if (deutsch[0] == 0) {
+        for (std::size_t i = 0; i < deutsch.size(); ++i) deutsch[i] = app.assets.bitmap[kSchilder[i]];
+    }
+    const std::string& code = app.sprache.code;
+    auto [eintrag, neu] = app.schilder.try_emplace(code);
+    if (neu) {
+        for (std::size_t i = 0; i < eintrag->second.size(); ++i) {
+            std::string name = assetFile(AssetKind::Bitmap, kSchilder[i])->name;
+            name.insert(name.size() - 4, "." + code);
+            const platform::SurfaceId id = bitmap_surface(app.platform, name.c_str());
+            eintrag->second[i] = id != 0 ? id : deutsch[i];
+        }
+    }
+    for (std::size_t i = 0; i < eintrag->second.size(); ++i) app.assets.bitmap[kSchilder[i]] = eintrag->second[i];
 }
 
 std::string manualFile(const App& app) {

@@ -154,7 +154,9 @@ inline constexpr AssetFile kAssetFiles[] = {
     asset_rows::sound("Bergbau.wav", 8),
     asset_rows::sound("Explosion.wav", 9),
 
-    {"Spielanleitung.htm", AssetKind::Manual},
+    // The manual in each language: German, English.
+    {"Spielanleitung.htm", AssetKind::Manual, 0},
+    {"Manual.htm", AssetKind::Manual, 1},
 };
 
 namespace asset_rows {
@@ -171,7 +173,7 @@ consteval bool everySlotOnce(AssetKind kind, int count) {
 }
 static_assert(everySlotOnce(K::Font, 1) && everySlotOnce(K::Texture, kTextureCount) &&
               everySlotOnce(K::Bitmap, kBitmapCount) && everySlotOnce(K::Mesh, kMeshCount) &&
-              everySlotOnce(K::Sound, kEffectCount) && everySlotOnce(K::Manual, 1));
+              everySlotOnce(K::Sound, kEffectCount) && everySlotOnce(K::Manual, 2));
 }  // namespace asset_rows
 
 // The file of a kind's place; null for none.

@@ -623,6 +623,12 @@ constexpr Eintrag kTexte[] = {
     {weiter, {22, 1}, N_("Spieloptionen")},
     {weiter, {22, 1}, N_("Anleitung, Ende")},
     {weiter, {22, 1}, N_("Spiel beenden")},
+
+    // --- the words the cockpit's plates carry beside their lamp or arrow
+    {TextId::Schild, {10, 1}, N_("Vorne")},
+    {weiter, {10, 1}, N_("Hinten")},
+    {weiter, {10, 1}, N_("Ein")},
+    {weiter, {10, 1}, N_("Aus")},
 };
 
 // Each name stands at its place, each group member follows its group's

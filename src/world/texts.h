@@ -53,7 +53,8 @@ enum class TextId : std::uint16_t {
     Stationsbuchstabe = Stationstitel + 4,    // the cockpit's letter of each kind
     Einstellung = Stationsbuchstabe + 4,      // the settings screen's rows, by Einstellungszeile
     Aktionsname = Einstellung + 10,           // the actions, by enum Aktion
-    Anzahl = Aktionsname + 20,
+    Schild = Aktionsname + 20,                // the words on the cockpit's plates, by kSchilder
+    Anzahl = Schild + 4,
 };
 
 constexpr int kTextAnzahl = static_cast<int>(TextId::Anzahl);

@@ -1,12 +1,16 @@
 // Writes the game's data files into a directory: meshes, textures, panel
-// bitmaps, the font, the sound effects and the manual. The same bytes come
-// out on every run.
+// bitmaps (the plates with words in every language whose catalogue the
+// build has compiled into OUTDIR/locale), the font, the sound effects and the
+// manuals. The same bytes come out on every run.
 //
 //   assetgen OUTDIR [--font FILE.ttf]
 
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
 #include <string>
 
 #include "assetgen/bmp_writer.h"
@@ -16,6 +20,8 @@
 #include "assetgen/sounds.h"
 #include "assetgen/textures.h"
 #include "platform/asset_manifest.h"
+#include "platform/mo_catalogue.h"
+#include "world/texts.h"
 
 namespace fs = std::filesystem;
 
@@ -26,6 +32,24 @@ constexpr const char* kDefaultFont = "/usr/share/fonts/truetype/dejavu/DejaVuSan
 int fail(const std::string& message) {
     std::fprintf(stderr, "assetgen: %s\n", message.c_str());
     return 1;
+}
+
+// The plates in each language whose compiled catalogue is in out/locale
+// (the build compiles them first), with the catalogue's words.
+bool writeLanguagePlates(const fs::path& out, const platform::Image& font, std::string& error) {
+    std::error_code ec;
+    for (const auto& sprache : fs::directory_iterator(out / "locale", ec)) {
+        std::ifstream in(sprache.path() / "LC_MESSAGES" / "sternfahrt.mo", std::ios::binary);
+        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
+        const auto katalog = MoCatalogue::parse(bytes);
+        if (!katalog) continue;
+        const auto worte = platesWords([&](std::string_view deutsch) {
+            const std::string* wort = katalog->find(deutsch);
+            return wort ? *wort : std::string(deutsch);
+        });
+        if (!writePlates(out, font, worte, "." + sprache.path().filename().string(), error)) return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -48,11 +72,14 @@ int main(int argc, char** argv) {
 
     std::string error;
     if (!writeMeshes(out, error) || !writeTextures(out, error) || !writePanels(out, *font, error) ||
-        !writeSounds(out, error)) {
+        !writeSounds(out, error) || !writeLanguagePlates(out, *font, error)) {
         return fail(error);
     }
-    fs::copy_file(STERNFAHRT_MANUAL, out / "Spielanleitung.htm", fs::copy_options::overwrite_existing, ec);
-    if (ec) return fail("cannot copy the manual: " + ec.message());
+    for (const AssetFile& f : kAssetFiles) {
+        if (f.kind != AssetKind::Manual) continue;
+        fs::copy_file(fs::path(STERNFAHRT_MANUALS) / f.name, out / f.name, fs::copy_options::overwrite_existing, ec);
+        if (ec) return fail(std::string("cannot copy the manual ") + f.name + ": " + ec.message());
+    }
 
     // The game loads what its asset list names; every file of it must be here.
     for (const AssetFile& f : kAssetFiles) {

@@ -8,6 +8,7 @@
 
 #include "assetgen/bmp_writer.h"
 #include "assetgen/noise.h"
+#include "world/texts.h"
 #include "assetgen/paint.h"
 
 namespace {
@@ -536,16 +537,37 @@ struct PanelFile {
     std::function<Image()> make;
 };
 
+// The plates, in the order of their words in the texts: forward, back, on,
+// off; each with its file and what it shows beside its word.
+struct Schild {
+    const char* datei;
+    std::function<void(Image&)> zeichen;
+};
+const Schild kSchilder[] = {
+    {"Vorne", [](Image& i) { chevron(i, true); }},
+    {"Hinten", [](Image& i) { chevron(i, false); }},
+    {"Ein", [](Image& i) { lamp(i, true); }},
+    {"Aus", [](Image& i) { lamp(i, false); }},
+};
+
 }  // namespace
+
+bool writePlates(const std::filesystem::path& out, const Image& font, const std::array<std::string, 4>& worte,
+                 const std::string& endung, std::string& error) {
+    for (std::size_t i = 0; i < std::size(kSchilder); ++i) {
+        const std::filesystem::path path = out / (std::string(kSchilder[i].datei) + endung + ".bmp");
+        if (!writeBmp(path.string(), plate(font, worte[i], kSchilder[i].zeichen))) {
+            error = "cannot write " + path.string();
+            return false;
+        }
+    }
+    return true;
+}
 
 bool writePanels(const std::filesystem::path& out, const Image& font, std::string& error) {
     const PanelFile files[] = {
         {"Vordergrund.bmp", instrumentPanel},
         {"RadarBack.bmp", radarScope},
-        {"Vorne.bmp", [&] { return plate(font, "Vorne", [](Image& i) { chevron(i, true); }); }},
-        {"Hinten.bmp", [&] { return plate(font, "Hinten", [](Image& i) { chevron(i, false); }); }},
-        {"Ein.bmp", [&] { return plate(font, "Ein", [](Image& i) { lamp(i, true); }); }},
-        {"Aus.bmp", [&] { return plate(font, "Aus", [](Image& i) { lamp(i, false); }); }},
         {"Lenkrakete.bmp", guidedMissile},
         {"Gigabombe.bmp", gigaBomb},
         {"Asteroidenbeschleuniger.bmp", asteroidAccelerator},
@@ -565,5 +587,14 @@ bool writePanels(const std::filesystem::path& out, const Image& font, std::strin
             return false;
         }
     }
-    return true;
+    return writePlates(out, font, platesWords(), "", error);
+}
+
+std::array<std::string, 4> platesWords(const std::function<std::string(std::string_view)>& translate) {
+    std::array<std::string, 4> worte;
+    for (int i = 0; i < 4; ++i) {
+        const std::string_view deutsch = eintrag(TextId::Schild + i).deutsch;
+        worte[static_cast<std::size_t>(i)] = translate ? translate(deutsch) : std::string(deutsch);
+    }
+    return worte;
 }
