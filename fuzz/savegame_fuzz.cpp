@@ -39,7 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(s.stern[s.sternenpos].planet(s.planetenpos, s.mondpos) != 0);
     check(s.kanone <= 4 && s.energiespeicher >= 1 && s.energiespeicher <= 4);
     check(s.schildspeicher >= 1 && s.schildspeicher <= 4 && s.laderaum >= 20);
-    check(s.energie <= 7 * s.energiespeicher && s.schild <= 7 * s.schildspeicher);
+    // Storage sold back keeps its units; a shield broken in a fight is kept.
+    check(s.energie <= 28 && (s.schild <= 28 || s.schild > 65500));
     check(s.lenkraketen <= 7 && s.beschleuniger <= 7 && s.gigabomben <= 7 && s.ecm <= 7);
     check(s.passagiertyp < 10 || s.passagiertyp == kKeinePassagiere);
     const SpielstandBytes again = encodeSpielstand(s);

@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test twice: in the
 # release build and under AddressSanitizer + UndefinedBehaviorSanitizer.
-# First, the mesh reader, the savegame reader and the bitmap loader are
-# fuzzed for a short while each.
+# First, the readers of meshes, savegames, bitmaps, settings and catalogues
+# are fuzzed for a short while each.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
-echo "=== fuzzing the mesh reader, the savegame reader and the bitmap loader, 25 s each"
+echo "=== fuzzing the readers of meshes, savegames, bitmaps, settings and catalogues, 25 s each"
 mkdir -p build
 if ! bash scripts/fuzz.sh 25 > build/fuzz.log 2>&1; then
   tail -n 40 build/fuzz.log
