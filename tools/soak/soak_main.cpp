@@ -1,10 +1,14 @@
 // Plays the real game on the headless platform with random input for a
 // number of frames and checks after every frame that the state is in range
-// (soak/invariants.h). Besides keys, mouse, wheel and buttons it now and
-// then puts the ship at a station or a gate, brings a pirate in, or spoils
-// a slot file, so that docking, gates, the star map, combat and the options
-// menu's refusals all come round. Most frames only simulate; one block of
-// frames in every thousand is drawn too.
+// (soak/invariants.h). Besides keys, mouse, wheel and buttons, a gamepad's
+// buttons, stick and triggers (now and then pulled out) and the window's
+// focus, it now and then puts the ship at a station or a gate, brings a
+// pirate in, buys or sells equipment, changes the settings, spoils a slot
+// file, or saves to a slot (the autosave too) and loads one back: every
+// record the game wrote must load and give back what it saved. So docking,
+// gates, the star map, combat and the options menu's refusals all come
+// round. Most frames only simulate; one block of frames in every thousand
+// is drawn too.
 //
 //   soak [--frames N] [--seed S] [--data DIR]
 //
@@ -14,19 +18,26 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <map>
+#include <optional>
 #include <random>
 #include <string>
 #include <string_view>
 #include <unistd.h>
 
 #include "app/app.h"
+#include "app/controls.h"
+#include "app/settings_screen.h"
 #include "platform/headless/headless_platform.h"
 #include "save/slot_files.h"
 #include "soak/invariants.h"
+#include "stations/shipyard.h"
 
 namespace fs = std::filesystem;
 namespace vk = platform::vk;
+namespace pad = platform::pad;
 namespace mouse = platform::mouse;
+using platform::Message;
 
 namespace {
 
@@ -34,6 +45,13 @@ namespace {
 constexpr int kTasten[] = {vk::Back,  vk::Return, vk::Shift, vk::Pause, vk::Space, vk::Prior, vk::Next,
                            vk::Left,  vk::Up,     vk::Right, vk::Down,  vk::Delete, vk::F1,   vk::F2,
                            vk::F3,    vk::F4,     vk::F5,    vk::F6,    vk::F7,     vk::F9};
+
+// The pad's buttons with an action of their own (Back pauses, which the
+// soak answers at once like the Pause key).
+constexpr int kKnoepfe[] = {pad::A, pad::B, pad::X, pad::Y, pad::Back, pad::Start, pad::LeftStick, pad::RightStick,
+                            pad::LeftShoulder, pad::RightShoulder, pad::DpadUp, pad::DpadDown, pad::DpadLeft,
+                            pad::DpadRight};
+constexpr int kAchsen[] = {pad::LeftX, pad::LeftY, pad::TriggerLeft, pad::TriggerRight};
 
 constexpr int kDrawnPerThousand = 100;
 
@@ -57,7 +75,47 @@ public:
             const std::uint32_t button = mouse::Button0 + static_cast<std::uint32_t>(pick(3));
             p.postMouse({button, chance(2) ? mouse::Pressed : 0u, 0, 0});
         }
+        if (chance(12)) {
+            const int knopf = kKnoepfe[pick(std::size(kKnoepfe))];
+            p.postMessage({chance(2) ? Message::PadButtonDown : Message::PadButtonUp, knopf});
+        }
+        if (chance(4)) p.postMessage({Message::PadAxis, kAchsen[pick(std::size(kAchsen))], between(-32768, 32767)});
+        if (chance(300)) p.postMessage({chance(2) ? Message::PadRemoved : Message::PadAdded, 0});
+        if (chance(400)) p.postMessage({chance(2) ? Message::FocusLost : Message::FocusGained, 0});
         if (frame % 40 == 39) push();
+    }
+
+    // The settings screen, when the options menu opened it, is left after a
+    // frame: random keys bound there could end the game.
+    void leaveSettings() { app_.einstellungsbild = {}; }
+
+    // Now and then a save to a slot (the autosave too), loaded back at once:
+    // it gives back what was saved. And now and then a slot loaded: one the
+    // game wrote (here, from its menu or as its autosave) always loads; only
+    // what spoilSlot left is refused.
+    std::string checkSlots() {
+        if (!chance(25)) return {};
+        GameState& s = app_.game;
+        const int slot = static_cast<int>(pick(kSlotAnzahl + 1));
+        const std::string name = "slot " + std::to_string(slot);
+        GameState geladen = s;
+        if (chance(2)) {
+            if (s.gameover > 0) return {};  // a destroyed ship is not saved
+            if (slot == kAutoSlot) {
+                autosave(app_);
+            } else if (save(s, slot, ".") != SlotErgebnis::Gelungen) {
+                return "saving " + name + " failed";
+            }
+            if (load(geladen, slot, ".") != SlotErgebnis::Gelungen) return name + " just saved does not load";
+            if (encodeSpielstand(geladen) != encodeSpielstand(s)) return name + " does not give back what was saved";
+            return {};
+        }
+        std::ifstream in(slotFileName(slot), std::ios::binary);
+        if (!in) return {};
+        const std::string inhalt{std::istreambuf_iterator<char>(in), {}};
+        if (verdorben_[slot] == inhalt) return {};
+        if (load(geladen, slot, ".") != SlotErgebnis::Gelungen) return name + ", written by the game, does not load";
+        return {};
     }
 
 private:
@@ -75,7 +133,7 @@ private:
         GameState& s = app_.game;
         if (s.render != 0) return;
         // Stations and gates three times as often as the rest.
-        constexpr int kWahl[] = {0, 0, 0, 1, 1, 1, 2, 3, 4, 5};
+        constexpr int kWahl[] = {0, 0, 0, 1, 1, 1, 2, 3, 4, 5, 6, 6, 7};
         switch (kWahl[pick(std::size(kWahl))]) {
             case 0: {  // to a station
                 const int k = static_cast<int>(pick(kStationSlots));
@@ -117,20 +175,57 @@ private:
                     if (slot && slot->attacking) slot.reset();
                 }
                 break;
+            case 6:  // the shipyard without docking: buying and selling equipment
+                for (int i = 0; i < 5; ++i) {
+                    const int zeile = static_cast<int>(pick(kWerftzeilen));
+                    if (chance(2)) {
+                        werftKauf(s, zeile);
+                    } else {
+                        werftVerkauf(s, zeile);
+                    }
+                }
+                break;
+            case 7:  // another setting
+                changeSettings();
+                break;
             default:
                 break;
         }
     }
 
+    // A setting changed as the settings screen would; the keys that end the
+    // game keep their keys, which the soak never presses.
+    void changeSettings() {
+        Einstellungen& e = app_.einstellungen;
+        switch (pick(6)) {
+            case 0: e.maus = between(kMaus.min, kMaus.max); break;
+            case 1: e.mausUmkehren = !e.mausUmkehren; break;
+            case 2: e.totzone = between(kTotzone.min, kTotzone.max); break;
+            case 3: e.padUmkehren = !e.padUmkehren; break;
+            case 4: e.lautstaerke = between(kLautstaerke.min, kLautstaerke.max); break;
+            default: {
+                const auto aktion = static_cast<Aktion>(pick(static_cast<int>(Aktion::Anleitung)));
+                const int taste = kTasten[pick(std::size(kTasten))];
+                const auto besitzer = e.belegung.aktionDerTaste(taste);
+                if (besitzer != Aktion::Ende && besitzer != Aktion::Anleitung) e.belegung.bindeTaste(aktion, taste, true);
+                break;
+            }
+        }
+        applySettings(app_);
+    }
+
     void spoilSlot() {
-        const fs::path path = fs::path(".") / slotFileName(static_cast<int>(pick(kSlotAnzahl)) + 1);
-        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        const int slot = static_cast<int>(pick(kSlotAnzahl + 1));
+        std::string& inhalt = verdorben_[slot];
+        inhalt.clear();
         const int length = between(0, 80);
-        for (int i = 0; i < length; ++i) out.put(static_cast<char>(between(0, 255)));
+        for (int i = 0; i < length; ++i) inhalt += static_cast<char>(between(0, 255));
+        std::ofstream(fs::path(".") / slotFileName(slot), std::ios::binary | std::ios::trunc) << inhalt;
     }
 
     App& app_;
     std::mt19937_64 rng_;
+    std::map<int, std::string> verdorben_;  // what spoilSlot wrote into each slot
 };
 
 template <typename T>
@@ -189,11 +284,16 @@ int main(int argc, char** argv) {
     std::int64_t frame = 0;
     for (; frame < frames; ++frame) {
         app.drawPictures = frame % 1000 < kDrawnPerThousand;
+        soak.leaveSettings();
         soak.input(frame);
         Pass pass;
         do {
             pass = mainLoopPass(app);
-            if (pass == Pass::Paused) p.postMessage({platform::Message::KeyDown, vk::Pause});
+            // Paused (by the key, the pad or the focus): the key that pauses
+            // now goes on.
+            if (pass == Pass::Paused) {
+                p.postMessage({platform::Message::KeyDown, app.einstellungen.belegung.tasten(Aktion::Pause)[0]});
+            }
         } while (pass == Pass::Message || pass == Pass::Paused);
         if (pass == Pass::Quit) {
             std::fprintf(stderr, "soak: the game ended at frame %lld\n", static_cast<long long>(frame));
@@ -203,7 +303,8 @@ int main(int argc, char** argv) {
         p.blits.clear();
         p.draws.clear();
         p.sounds.clear();
-        const auto broken = checkInvariants(app.game);
+        auto broken = checkInvariants(app.game);
+        if (const std::string slot = soak.checkSlots(); !slot.empty()) broken.push_back(slot);
         if (app.game.render >= 0 && app.game.render < 4) ++modes[app.game.render];
         if (!broken.empty()) {
             std::fprintf(stderr, "soak: frame %lld (seed %llu) breaks:\n", static_cast<long long>(frame),
