@@ -20,8 +20,10 @@ bool isDrawing(const std::string& file) {
     return file.rfind("ui/", 0) == 0 || file.rfind("flight/scene.", 0) == 0;
 }
 
+// The math, and the user's directories that the savegames live in.
 bool isMath(const std::string& header) {
-    return header == "platform/d3d_vector.h" || header == "platform/d3d_matrix.h";
+    return header == "platform/d3d_vector.h" || header == "platform/d3d_matrix.h" ||
+           header == "platform/xdg_dirs.h";
 }
 
 // Whether `file` (relative to src/) may include `header`.

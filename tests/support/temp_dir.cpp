@@ -13,10 +13,17 @@ TempWorkDir::TempWorkDir() : previous_(std::filesystem::current_path()) {
     std::string pattern = (std::filesystem::temp_directory_path() / "sternfahrt-XXXXXX").string();
     path_ = mkdtemp(pattern.data());
     std::filesystem::current_path(path_);
+    if (const char* home = std::getenv("XDG_DATA_HOME")) previousDataHome_ = home;
+    ::setenv("XDG_DATA_HOME", path_.c_str(), 1);
 }
 
 TempWorkDir::~TempWorkDir() {
     std::filesystem::current_path(previous_);
+    if (previousDataHome_) {
+        ::setenv("XDG_DATA_HOME", previousDataHome_->c_str(), 1);
+    } else {
+        ::unsetenv("XDG_DATA_HOME");
+    }
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
 }

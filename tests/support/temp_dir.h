@@ -1,12 +1,14 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
 
-// A fresh directory that the test works in; the previous working directory
-// comes back and the directory goes away at the end of the scope.
+// A fresh directory that the test works in, and the user's data directory
+// ($XDG_DATA_HOME) for the savegames; the previous working directory and
+// variable come back and the directory goes away at the end of the scope.
 class TempWorkDir {
 public:
     TempWorkDir();
@@ -26,5 +28,6 @@ public:
 
 private:
     std::filesystem::path previous_;
+    std::optional<std::string> previousDataHome_;
     std::filesystem::path path_;
 };

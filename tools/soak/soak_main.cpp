@@ -12,6 +12,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -123,7 +124,10 @@ private:
     }
 
     void spoilSlot() {
-        const fs::path path = fs::path(".") / slotFileName(static_cast<int>(pick(kSlotAnzahl)) + 1);
+        const fs::path directory = slotDirectory();
+        std::error_code ec;
+        fs::create_directories(directory, ec);
+        const fs::path path = directory / slotFileName(static_cast<int>(pick(kSlotAnzahl)) + 1);
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         const int length = between(0, 80);
         for (int i = 0; i < length; ++i) out.put(static_cast<char>(between(0, 255)));
@@ -139,8 +143,8 @@ bool number(std::string_view text, T& value) {
     return r.ec == std::errc{} && r.ptr == text.data() + text.size();
 }
 
-// A working directory of its own, with the data files linked in, so that
-// the slot files written land there.
+// A working directory of its own, with the data files linked in; the slot
+// files written land in it too, as the user's data directory.
 fs::path workDirectory(const fs::path& data) {
     const fs::path dir = fs::temp_directory_path() / ("sternfahrt-soak-" + std::to_string(::getpid()));
     fs::remove_all(dir);
@@ -174,6 +178,7 @@ int main(int argc, char** argv) {
     std::error_code ec;
     const fs::path dir = workDirectory(fs::absolute(data, ec));
     fs::current_path(dir);
+    ::setenv("XDG_DATA_HOME", dir.c_str(), 1);
 
     platform::HeadlessPlatform p;
     App app(p);
