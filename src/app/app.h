@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 #include "platform/assets.h"
 #include "platform/meshes.h"
@@ -19,6 +20,7 @@ struct App final : Services {
     Meshes meshes;
 
     const char* ErrStr = nullptr;  // the error text shown when the program ends
+    std::string errorDetail;       // shown below it, when there is more to say
     std::int32_t paused = 0;       // while set, no frame is drawn
     bool cleanedUp = false;
 

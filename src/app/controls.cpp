@@ -1,5 +1,10 @@
 #include "app/controls.h"
 
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "platform/data_files.h"
 #include "platform/device_setup.h"
 
 namespace {
@@ -59,12 +64,19 @@ void keyDown(App& app, int key) {
         case vk::F3: s.missileKey = 1; break;
         case vk::F4: s.ecmKey = 1; break;
         case vk::F5: s.gigabombKey = 1; break;
-        case vk::F8:
+        case vk::F8: {
             // The manual opens in the user's viewer; without one the game
-            // still ends as asked.
-            app.platform.openDocument("Spielanleitung.htm");
+            // still ends as asked, and says where the manual is.
+            const std::string manual = platform::manualFile();
+            if (!app.platform.openDocument(manual)) {
+                std::error_code ec;
+                const std::filesystem::path path = std::filesystem::absolute(manual, ec);
+                std::fprintf(stderr, "sternfahrt: no viewer could be started; the manual is %s\n",
+                             (ec ? manual : path.string()).c_str());
+            }
             app.platform.destroyWindow();
             break;
+        }
         case vk::F9: s.optionsKey = 1; break;
         default: break;
     }

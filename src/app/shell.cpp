@@ -6,6 +6,9 @@
 #include "world/universe.h"
 
 namespace {
+// The window's title, as the desktop shows it; the error box keeps its own
+// caption.
+constexpr const char* kWindowTitle = "Sternfahrt";
 constexpr const char* szCaption = "Game";
 }
 
@@ -22,7 +25,7 @@ bool Init(App& app) {
         app.ErrStr = errtext::Err_Reg_Class;
         return false;
     }
-    if (!p.createWindow(szCaption)) {
+    if (!p.createWindow(kWindowTitle)) {
         app.ErrStr = errtext::Err_Create_Win;
         return false;
     }
@@ -39,7 +42,9 @@ void Cleanup(App& app) {
     app.meshes.mesh[lpXFileRaumschiff1].reset();
     app.platform.release();
     if (app.ErrStr) {
-        app.platform.messageBox(szCaption, app.ErrStr);
+        const std::string text =
+            app.errorDetail.empty() ? std::string(app.ErrStr) : std::string(app.ErrStr) + "\n\n" + app.errorDetail;
+        app.platform.messageBox(szCaption, text.c_str());
         app.ErrStr = nullptr;
     }
     app.cleanedUp = true;
