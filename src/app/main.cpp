@@ -116,16 +116,18 @@ std::optional<std::filesystem::path> findData(const Settings& s, std::string& lo
     return search.found;
 }
 
-// The main loop of an automated run: the script's input before each frame,
-// and the end after the frames asked for.
+// The main loop of an automated run: the script's input before each frame
+// (and its clock values for the arrivals), and the end after the frames
+// asked for.
 int runAutomated(App& app, const Settings& s, std::vector<ScriptEvent> events) {
-    InputPlayer player(std::move(events), app, 0);
+    std::optional<InputPlayer> player;
+    if (!events.empty()) player.emplace(std::move(events), app, 0);
     if (!Init(app)) {
         Cleanup(app);
         return 0;
     }
     for (std::int64_t frame = 0;; ++frame) {
-        player.beforeFrame(frame);
+        if (player) player->beforeFrame(frame);
         if (frame == s.frames) app.platform.destroyWindow();
         Pass pass;
         do {
