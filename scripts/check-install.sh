@@ -67,8 +67,15 @@ says_where_it_looked() {
   grep -q "Error Loading Image" <<<"$out" && grep -qF "$work/nothing" <<<"$out" || { echo "$out"; return 1; }
 }
 
+# Valid, in the Game menu, named and described in German and English, and
+# starting the game by the name it is installed under.
 desktop_entry_valid() {
-  desktop-file-validate "$prefix"/share/applications/*.desktop
+  local entry=("$prefix"/share/applications/*.desktop)
+  desktop-file-validate "${entry[@]}" || return 1
+  for line in "Categories=Game;.*" "Name=.+" "Name\[de\]=.+" "Comment=.+" "Comment\[de\]=.+" "Exec=sternfahrt"; do
+    grep -qxE "$line" "${entry[@]}" || { echo "no line $line"; return 1; }
+  done
+  [ -x "$prefix/bin/sternfahrt" ]
 }
 
 metainfo_valid() {
@@ -113,7 +120,10 @@ window_named() {
       xprop -name Sternfahrt WM_CLASS 2>/dev/null && break
       sleep 0.1
     done
+    # A game stuck in its error box does not end on SIGTERM.
     kill $game 2>/dev/null
+    sleep 0.5
+    kill -9 $game 2>/dev/null
     wait $game 2>/dev/null
     true' _ "$prefix/bin/sternfahrt" >"$work/xprop" 2>&1
   grep -q "WM_CLASS(STRING) = \"$class\", \"$class\"" "$work/xprop" || { cat "$work/xprop"; return 1; }
@@ -148,7 +158,7 @@ echo "=== install checks ($build)"
 check "cmake --install into a temporary prefix" installs
 check "the installed game starts elsewhere, finds all its data, saves into XDG_DATA_HOME" plays_and_saves
 check "without data it says where it looked" says_where_it_looked
-check "desktop-file-validate" desktop_entry_valid
+check "desktop entry: desktop-file-validate, in the Game menu, German and English" desktop_entry_valid
 check "appstreamcli validate --no-net" metainfo_valid
 check "man -l renders the man page" man_page_renders
 check "icons at every hicolor size and as SVG" icons_complete
