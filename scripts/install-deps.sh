@@ -1,5 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game needs to build, run and test.
+# Installs the Debian packages the game needs to build, run, package and
+# test (the install checks use xprop, dpkg-shlibdeps, desktop-file-validate,
+# appstreamcli, lintian and man).
 # Both README commands call this; it does nothing when all is there.
 set -euo pipefail
 
@@ -24,6 +26,12 @@ packages=(
   xvfb
   xauth
   gettext
+  x11-utils
+  dpkg-dev
+  desktop-file-utils
+  appstream
+  lintian
+  man-db
 )
 
 missing=()

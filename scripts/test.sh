@@ -2,7 +2,8 @@
 # Installs what is missing, then builds and runs every test twice: in the
 # release build and under AddressSanitizer + UndefinedBehaviorSanitizer.
 # First, the readers of meshes, savegames, bitmaps, settings and catalogues
-# are fuzzed for a short while each.
+# are fuzzed for a short while each; after the release tests the install and
+# the Debian package are checked (scripts/check-install.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -21,4 +22,7 @@ for variant in release sanitize; do
   bash scripts/build.sh "$variant"
   echo "=== $variant tests"
   ctest --test-dir "build/$variant" --output-on-failure -j "$(nproc)"
+  if [ "$variant" = release ]; then
+    bash scripts/check-install.sh build/release
+  fi
 done

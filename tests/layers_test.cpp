@@ -20,9 +20,11 @@ bool isDrawing(const std::string& file) {
     return file.rfind("ui/", 0) == 0 || file.rfind("flight/scene.", 0) == 0;
 }
 
-// The math and the numbers of keys and pad buttons, which every layer uses.
+// The math, the numbers of keys and pad buttons, and the user's directories
+// that the savegames and settings live in: what every layer may use.
 bool isMath(const std::string& header) {
-    return header == "platform/d3d_vector.h" || header == "platform/d3d_matrix.h" || header == "platform/keys.h";
+    return header == "platform/d3d_vector.h" || header == "platform/d3d_matrix.h" || header == "platform/keys.h" ||
+           header == "platform/xdg_dirs.h";
 }
 
 // Whether `file` (relative to src/) may include `header`.

@@ -44,6 +44,7 @@ struct App final : Services {
     std::string sprachwunsch = "de";  // the one to speak; empty: the desktop's
 
     const char* ErrStr = nullptr;  // the error text shown when the program ends
+    std::string errorDetail;       // shown below it, when there is more to say
     std::int32_t paused = 0;       // while set, no frame runs; the picture says "Pause"
     std::uint32_t pauseBild = 0;   // when the paused picture was last drawn (0: not yet)
     Einstellungen einstellungen;   // as the settings file has them

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
+#include <string>
 
 #include "app/settings_screen.h"
 #include "platform/device_setup.h"
@@ -45,7 +47,12 @@ void anleitungOeffnen(App& app) {
     // The manual opens in the user's viewer; without one the game still ends
     // as asked, and says where the manual is.
     const std::string anleitung = manualFile(app);
-    if (!app.platform.openDocument(anleitung)) std::fprintf(stderr, "sternfahrt: the manual is %s\n", anleitung.c_str());
+    if (!app.platform.openDocument(anleitung)) {
+        std::error_code ec;
+        const std::filesystem::path path = std::filesystem::absolute(anleitung, ec);
+        std::fprintf(stderr, "sternfahrt: no viewer could be started; the manual is %s\n",
+                     (ec ? anleitung : path.string()).c_str());
+    }
     beenden(app);
 }
 

@@ -5,6 +5,8 @@
 #include <iterator>
 #include <vector>
 
+#include "platform/data_files.h"
+
 namespace {
 
 constexpr std::string_view kDeutsch = "de";
@@ -38,7 +40,7 @@ std::optional<Texte> ausDatei(const std::string& datei, bool& vorhanden) {
 
 }  // namespace
 
-std::string catalogueDirectory() { return "locale"; }
+std::string catalogueDirectory() { return platform::dataFile("locale"); }
 
 bool knownLanguage(std::string_view code) {
     for (const std::string_view s : kSprachen) {

@@ -1,52 +1,198 @@
-// Sternfahrt: starts the game on the SDL2 + OpenGL platform. The game reads
-// its data files from the working directory.
-//
-//   sternfahrt [--window] [--lang de|en]
-//     --window   in a resizable window instead of full screen
-//     --lang     the language, instead of the desktop's
-//
-// Both override the settings file ($XDG_CONFIG_HOME/sternfahrt/sternfahrt.conf)
-// for this run.
+// Sternfahrt: starts the game on the SDL2 + OpenGL platform. The data files
+// are found wherever the game was installed or built (or named with
+// --data); nothing depends on the working directory.
 
 #include <cstdio>
-#include <cstring>
+#include <cstdlib>
+#include <fstream>
+#include <optional>
+#include <sstream>
 #include <string>
+#include <string_view>
 
 #include "app/app.h"
+#include "app/input_script.h"
 #include "app/settings_file.h"
+#include "platform/data_files.h"
+#include "platform/error_texts.h"
 #include "platform/sdl/sdl_platform.h"
 
-#ifdef STERNFAHRT_RECORD_INPUT
-#include "app/input_script.h"
-#endif
+namespace {
 
-int main(int argc, char** argv) {
+struct Settings {
     bool windowed = false;
-    std::string sprache;
+    std::string lang;
+    bool help = false;
+    bool version = false;
+    std::string data;
+    std::string script;
+    std::int64_t frames = -1;  // -1: until the player ends the game
+};
+
+// The command line, one row an option: its name, the name of its value (or
+// none), what it does, and how it is taken.
+struct Option {
+    const char* name;
+    const char* value;
+    const char* help;
+    bool (*take)(Settings& settings, const char* value);
+};
+
+bool frameCount(Settings& s, const char* v) {
+    char* end = nullptr;
+    const long long n = std::strtoll(v, &end, 10);
+    s.frames = n;
+    return *v != '\0' && *end == '\0' && n >= 0;
+}
+
+constexpr Option kOptions[] = {
+    {"--window", nullptr, "play in a resizable window instead of full screen",
+     [](Settings& s, const char*) { return s.windowed = true; }},
+    {"--lang", "de|en", "speak German or English, not the desktop's language",
+     [](Settings& s, const char* v) { return knownLanguage(s.lang = v); }},
+    {"--data", "DIR", "read the data files from DIR",
+     [](Settings& s, const char* v) { return !(s.data = v).empty(); }},
+    {"--script", "FILE", "play the input recorded in FILE (for automated runs)",
+     [](Settings& s, const char* v) { return !(s.script = v).empty(); }},
+    {"--frames", "N", "end the game after N frames (for automated runs)", frameCount},
+    {"--help", nullptr, "show this help and end", [](Settings& s, const char*) { return s.help = true; }},
+    {"--version", nullptr, "show the version and end", [](Settings& s, const char*) { return s.version = true; }},
+};
+
+std::string usage() {
+    std::string text = "usage: sternfahrt";
+    for (const Option& o : kOptions) text += std::string(" [") + o.name + (o.value ? std::string(" ") + o.value : "") + "]";
+    return text + "\n";
+}
+
+std::string help() {
+    std::string text = usage() + "\nA space trading and combat game.\n\n";
+    for (const Option& o : kOptions) {
+        std::string left = std::string("  ") + o.name + (o.value ? std::string(" ") + o.value : "");
+        left.resize(std::max<std::size_t>(left.size() + 2, 18), ' ');
+        text += left + o.help + "\n";
+    }
+    text +=
+        "\nWithout --data the data files are read from " STERNFAHRT_DATA_FROM_BIN " relative to\n"
+        "the program's directory, else from data/ beside the program (the build tree).\n"
+        "The savegames live in $XDG_DATA_HOME/sternfahrt (~/.local/share/sternfahrt),\n"
+        "the settings in $XDG_CONFIG_HOME/sternfahrt/sternfahrt.conf (~/.config/...);\n"
+        "--window and --lang override the settings for one run.\n"
+        "F8 in the game ends it and opens the manual. See sternfahrt(6).\n";
+    return text;
+}
+
+// Nothing when the command line was read, else the exit code.
+std::optional<int> parse(int argc, char** argv, Settings& s) {
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--window") == 0) {
-            windowed = true;
-        } else if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc && knownLanguage(argv[i + 1])) {
-            sprache = argv[++i];
-        } else {
-            std::fprintf(stderr, "usage: sternfahrt [--window] [--lang de|en]\n");
+        const std::string_view arg = argv[i];
+        const Option* option = nullptr;
+        for (const Option& o : kOptions) {
+            if (arg == o.name) option = &o;
+        }
+        const char* value = option && option->value ? (i + 1 < argc ? argv[++i] : nullptr) : "";
+        if (!option || !value || !option->take(s, value)) {
+            std::fprintf(stderr, "sternfahrt: bad or incomplete option '%s'\n%s", argv[i], usage().c_str());
             return 2;
         }
     }
+    if (s.help) std::fputs(help().c_str(), stdout);
+    if (s.version && !s.help) std::printf("sternfahrt %s\n", STERNFAHRT_VERSION);
+    if (s.help || s.version) return 0;
+    return std::nullopt;
+}
+
+// Where the data files are: the directory named, or the first of the usual
+// places that holds them. Says which files it lacks; where none holds them,
+// the places looked at, for the error box.
+std::optional<std::filesystem::path> findData(const Settings& s, std::string& looked) {
+    const auto candidates = s.data.empty()
+                                ? platform::dataCandidates(platform::executableDirectory(), STERNFAHRT_DATA_FROM_BIN)
+                                : std::vector<std::filesystem::path>{std::filesystem::absolute(s.data)};
+    const platform::DataSearch search = platform::findDataDirectory(candidates);
+    if (search.found.empty()) {
+        looked = "The game's data files were not found in:";
+        for (const auto& place : search.looked) looked += "\n  " + place.string();
+        looked += "\nName their directory with --data DIR.";
+        return std::nullopt;
+    }
+    for (const std::string& name : platform::missingDataFiles(search.found)) {
+        std::fprintf(stderr, "sternfahrt: the data file %s is missing in %s\n", name.c_str(), search.found.c_str());
+    }
+    return search.found;
+}
+
+// The main loop of an automated run: the script's input before each frame
+// (and its clock values for the arrivals), and the end after the frames
+// asked for.
+int runAutomated(App& app, const Settings& s, std::vector<ScriptEvent> events) {
+    std::optional<InputPlayer> player;
+    if (!events.empty()) player.emplace(std::move(events), app, 0);
+    if (!Init(app)) {
+        Cleanup(app);
+        return 0;
+    }
+    for (std::int64_t frame = 0;; ++frame) {
+        if (player) player->beforeFrame(frame);
+        if (frame == s.frames) app.platform.destroyWindow();
+        Pass pass;
+        do {
+            pass = mainLoopPass(app);
+        } while (pass == Pass::Message);
+        if (pass == Pass::Quit) return 0;
+        if (pass == Pass::Paused) app.platform.idle();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    Settings settings;
+    if (const auto exit = parse(argc, argv, settings)) return *exit;
+
+    std::vector<ScriptEvent> events;
+    if (!settings.script.empty()) {
+        std::ifstream in(settings.script);
+        std::stringstream text;
+        text << in.rdbuf();
+        std::string error = "cannot be read";
+        auto parsed = in ? parseInputScript(text.str(), error) : std::nullopt;
+        if (!parsed) {
+            std::fprintf(stderr, "sternfahrt: %s: %s\n", settings.script.c_str(), error.c_str());
+            return 2;
+        }
+        events = std::move(*parsed);
+    }
+
     // The settings file's choices, unless the command line says otherwise
     // for this run.
     const std::filesystem::path datei = settingsFile();
     Einstellungen einstellungen = loadSettings(datei);
+    platform::SdlPlatform::setApplicationId(STERNFAHRT_APP_ID);
     auto sdl = std::make_unique<platform::SdlPlatform>();
-    sdl->setWindowed(windowed || !einstellungen.vollbild);
+    sdl->setWindowed(settings.windowed || !einstellungen.vollbild);
     std::unique_ptr<platform::Platform> platform = std::move(sdl);
     App app(*platform);
-    app.sprachwunsch = sprache.empty() ? einstellungen.sprache : sprache;
+    app.sprachwunsch = settings.lang.empty() ? einstellungen.sprache : settings.lang;
     app.einstellungen = std::move(einstellungen);
     app.einstellungsdatei = datei;
+
+    std::string looked;
+    const auto data = findData(settings, looked);
+    if (!data) {
+        // Ends as a start-up without the font would, saying where it looked.
+        platform->registerWindowClass();
+        app.ErrStr = errtext::LoadingImage;
+        app.errorDetail = looked;
+        Cleanup(app);
+        return 1;
+    }
+    platform::setDataDirectory(*data);
+
 #ifdef STERNFAHRT_RECORD_INPUT
-    // Every session's input, for replay with the runner.
+    // Every session's input, for replay with --script.
     InputRecorder recorder("Eingabe.rec", app);
 #endif
+    if (settings.frames >= 0 || !events.empty()) return runAutomated(app, settings, std::move(events));
     return WinMain(app);
 }

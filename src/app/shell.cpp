@@ -3,11 +3,15 @@
 #include "app/frame.h"
 #include "app/settings_screen.h"
 #include "platform/asset_manifest.h"
+#include "platform/data_files.h"
 #include "platform/device_setup.h"
 #include "platform/error_texts.h"
 #include "world/universe.h"
 
 namespace {
+// The window's title, as the desktop shows it; the error box keeps its own
+// caption.
+constexpr const char* kWindowTitle = "Sternfahrt";
 constexpr const char* szCaption = "Game";
 }
 
@@ -25,7 +29,7 @@ bool Init(App& app) {
         app.ErrStr = errtext::Err_Reg_Class;
         return false;
     }
-    if (!p.createWindow(szCaption)) {
+    if (!p.createWindow(kWindowTitle)) {
         app.ErrStr = errtext::Err_Create_Win;
         return false;
     }
@@ -61,14 +65,16 @@ void languagePlates(App& app) {
 
 std::string manualFile(const App& app) {
     const AssetFile* manual = assetFile(AssetKind::Manual, app.sprache.code == "de" ? 0 : 1);
-    return manual ? manual->name : "Spielanleitung.htm";
+    return platform::dataFile(manual ? manual->name : assetFile(AssetKind::Manual, 0)->name);
 }
 
 void Cleanup(App& app) {
     app.meshes.mesh[lpXFileRaumschiff1].reset();
     app.platform.release();
     if (app.ErrStr) {
-        app.platform.messageBox(szCaption, app.ErrStr);
+        const std::string text =
+            app.errorDetail.empty() ? std::string(app.ErrStr) : std::string(app.ErrStr) + "\n\n" + app.errorDetail;
+        app.platform.messageBox(szCaption, text.c_str());
         app.ErrStr = nullptr;
     }
     app.cleanedUp = true;

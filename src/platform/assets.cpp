@@ -1,8 +1,10 @@
 #include "platform/assets.h"
 
+#include "platform/data_files.h"
+
 platform::SurfaceId bitmap_surface(platform::Platform& p, const char* file) {
     platform::Image image;
-    if (!platform::loadBitmap(file, image)) return 0;
+    if (!platform::loadBitmap(platform::dataFile(file), image)) return 0;
     return p.createSurface(image);
 }
 
@@ -13,7 +15,7 @@ platform::TextureId createTextureFromBitmap(platform::Platform& p, const platfor
 
 platform::TextureId loadTexture(platform::Platform& p, const char* file) {
     platform::Image image;
-    if (!platform::loadBitmap(file, image)) return 0;
+    if (!platform::loadBitmap(platform::dataFile(file), image)) return 0;
     return createTextureFromBitmap(p, image);
 }
 

@@ -14,13 +14,15 @@ struct Assets {
     std::array<platform::SurfaceId, kBitmapCount> bitmap{};
 };
 
-// An off-screen surface from a bitmap file; 0 when it cannot be loaded.
+// An off-screen surface from a bitmap file, named as in the data directory;
+// 0 when it cannot be loaded.
 platform::SurfaceId bitmap_surface(platform::Platform& p, const char* file);
 
 // A texture of the bitmap's picture; 0 for an empty one.
 platform::TextureId createTextureFromBitmap(platform::Platform& p, const platform::Image& bitmap);
 
-// A texture from a bitmap file; 0 when it cannot be loaded.
+// A texture from a bitmap file, named as in the data directory; 0 when it
+// cannot be loaded.
 platform::TextureId loadTexture(platform::Platform& p, const char* file);
 
 // Loads the textures, then the panel bitmaps, in the order of the asset list.

@@ -91,7 +91,7 @@ bool CD3DFile::addMesh(const xfile::XMesh& mesh, const D3DMATRIX& frame, const s
     return true;
 }
 
-// Each texture file is loaded once per object: from the working directory,
+// Each texture file is loaded once per object: from the data directory,
 // else from the folder of the mesh file.
 platform::TextureId CD3DFile::texture(const std::string& name, const std::string& folder) {
     const auto found = textures_.find(name);

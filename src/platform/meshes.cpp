@@ -1,12 +1,13 @@
 #include "platform/meshes.h"
 
+#include "platform/data_files.h"
 #include "platform/error_texts.h"
 
 namespace {
 
 std::unique_ptr<CD3DFile> load(platform::Platform& p, const char* file, bool& ok) {
     auto mesh = std::make_unique<CD3DFile>(p);
-    ok = mesh->Load(file) >= 0;
+    ok = mesh->Load(platform::dataFile(file)) >= 0;
     return mesh;
 }
 

@@ -123,7 +123,7 @@ public:
     // --- start-up steps, in the order the shell calls them; each says
     // whether it worked.
     virtual bool registerWindowClass() = 0;  // the video system is there
-    virtual bool createWindow(const char* caption) = 0;
+    virtual bool createWindow(const char* title) = 0;
     virtual bool createDisplay() = 0;      // the drawing context
     virtual bool setDisplayMode() = 0;     // full screen, 1024 x 768 picture
     virtual bool createFlipChain() = 0;    // back buffer and presentation
@@ -194,7 +194,9 @@ public:
     virtual void destroyMesh(MeshId mesh) = 0;
 
     // --- sound: one voice
-    virtual void playSound(const std::string& file) = 0;  // cuts off what plays
+    // Plays a sound file of the data directory, by its name; cuts off what
+    // plays.
+    virtual void playSound(const std::string& file) = 0;
     virtual bool soundPlaying() const = 0;
     virtual void setEffectsVolume(int percent) = 0;  // 0..100 of the effects' own
 
@@ -213,6 +215,8 @@ public:
     // so that a paused game does not keep a core busy.
     virtual void idle() { std::this_thread::sleep_for(std::chrono::milliseconds(2)); }
     virtual void messageBox(const char* caption, const char* text) = 0;
+    // Shows a file in the desktop's viewer; false when no viewer could be
+    // started.
     virtual bool openDocument(const std::string& path) = 0;
 };
 

@@ -5,8 +5,9 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <vector>
+
+#include "platform/xdg_dirs.h"
 
 namespace fs = std::filesystem;
 
@@ -44,16 +45,9 @@ std::string slotFileName(int slot) {
     return name;
 }
 
-fs::path chooseSlotDirectory(bool workingDirectoryWritable, const char* xdgDataHome, const char* home) {
-    if (workingDirectoryWritable) return fs::path(".");
-    // An empty or relative XDG_DATA_HOME is to be ignored.
-    if (xdgDataHome && *xdgDataHome == '/') return fs::path(xdgDataHome) / "sternfahrt";
-    if (home && *home) return fs::path(home) / ".local" / "share" / "sternfahrt";
-    return fs::path(".");
-}
-
 fs::path slotDirectory() {
-    return chooseSlotDirectory(::access(".", W_OK) == 0, std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    const fs::path home = platform::xdgDataHome();
+    return home.empty() ? home : home / "sternfahrt";
 }
 
 std::optional<fs::path> writeTemporary(const fs::path& file, std::span<const std::uint8_t> bytes) {
@@ -87,7 +81,7 @@ bool writeFileAtomically(const fs::path& file, std::span<const std::uint8_t> byt
 }
 
 std::optional<fs::path> writeSlotTemporary(const SpielstandBytes& record, int slot, const fs::path& directory) {
-    if (!validSlot(slot)) return std::nullopt;
+    if (!validSlot(slot) || directory.empty()) return std::nullopt;
     return writeTemporary(directory / slotFileName(slot), record);
 }
 
@@ -103,7 +97,7 @@ SlotErgebnis save(const GameState& s, int slot, const fs::path& directory) {
 }
 
 SlotErgebnis load(GameState& s, int slot, const fs::path& directory) {
-    if (!validSlot(slot)) return SlotErgebnis::Fehlt;
+    if (!validSlot(slot) || directory.empty()) return SlotErgebnis::Fehlt;
     const fs::path path = directory / slotFileName(slot);
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) return errno == ENOENT ? SlotErgebnis::Fehlt : SlotErgebnis::Unlesbar;

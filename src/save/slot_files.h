@@ -17,12 +17,10 @@ constexpr int kAutoSlot = 0;
 // for the autosave.
 std::string slotFileName(int slot);
 
-// Where the slot files live: the working directory, where the game's data
-// lies, if the game may write there; otherwise the user's data directory,
-// $XDG_DATA_HOME/sternfahrt, or ~/.local/share/sternfahrt without it.
-std::filesystem::path chooseSlotDirectory(bool workingDirectoryWritable, const char* xdgDataHome,
-                                          const char* home);
-// The same for this process: its working directory and environment.
+// Where the slot files live: "sternfahrt" in the user's data directory
+// ($XDG_DATA_HOME, or ~/.local/share), whatever the working directory and
+// wherever the game's data lies; empty when the user has neither, and then
+// nothing is saved or loaded.
 std::filesystem::path slotDirectory();
 
 enum class SlotErgebnis {

@@ -203,7 +203,7 @@ TEST(Controls, TheAutosaveKeepsTheGameWhenItEndsAndDocks) {
         g.send(ende.first, ende.second);
         GameState geladen = g.s();
         geladen.geld = 0;
-        ASSERT_EQ(load(geladen, kAutoSlot, "."), SlotErgebnis::Gelungen) << ende.first;
+        ASSERT_EQ(load(geladen, kAutoSlot, slotDirectory()), SlotErgebnis::Gelungen) << ende.first;
         EXPECT_EQ(geladen.geld, 4321);
     }
     Game g;
@@ -215,12 +215,12 @@ TEST(Controls, TheAutosaveKeepsTheGameWhenItEndsAndDocks) {
     g.frame();
     ASSERT_EQ(g.s().render, 2);
     GameState geladen = g.s();
-    ASSERT_EQ(load(geladen, kAutoSlot, "."), SlotErgebnis::Gelungen);
+    ASSERT_EQ(load(geladen, kAutoSlot, slotDirectory()), SlotErgebnis::Gelungen);
     EXPECT_EQ(geladen.geld, 777);
 
     // A folder that takes no file: the cockpit says so, the game goes on.
-    std::filesystem::remove(slotFileName(kAutoSlot));
-    std::filesystem::create_directories(std::filesystem::path(slotFileName(kAutoSlot)) / "x");
+    std::filesystem::remove(slotDirectory() / slotFileName(kAutoSlot));
+    std::filesystem::create_directories(slotDirectory() / slotFileName(kAutoSlot) / "x");
     autosave(g.app);
     EXPECT_EQ(g.s().menuMeldung, 5);
     EXPECT_GT(g.s().menuMeldungz, 0);

@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/controls.h"
 #include "app/frame.h"
+#include "platform/data_files.h"
 #include "platform/headless/headless_platform.h"
 #include "save/slot_files.h"
 #include "support/temp_dir.h"
@@ -48,13 +49,15 @@ TEST(Shell, StartUpFailuresShowTheirText) {
         }
     }
 
-    // Without the font the display cannot be set up.
+    // Without the font the display cannot be set up; what else there is to
+    // say goes below the text.
     std::filesystem::remove(dir.path() / "Zeichensatz.bmp");
     HeadlessPlatform p;
     App app(p);
+    app.errorDetail = "Looked in /x.";
     WinMain(app);
     ASSERT_EQ(p.messageBoxes.size(), 1u);
-    EXPECT_EQ(p.messageBoxes[0], "Game: Error Loading Image");
+    EXPECT_EQ(p.messageBoxes[0], "Game: Error Loading Image\n\nLooked in /x.");
 }
 
 TEST(Shell, OnlyTheTestedMeshesAreNeededToStart) {
@@ -133,16 +136,32 @@ TEST(Shell, PauseFreezesTheGameWhileKeysStillSetTheSpeed) {
     EXPECT_TRUE(p.messageBoxes.empty());
 }
 
-TEST(Shell, F8OpensTheManualAndEndsEvenWithoutAViewer) {
-    GameDir dir;
-    HeadlessPlatform p;
-    p.documentViewer = false;
-    App app(p);
-    p.postMessage({Message::KeyDown, vk::F8});
-    WinMain(app);
-    ASSERT_EQ(p.documents.size(), 1u);
-    EXPECT_EQ(p.documents[0], "Spielanleitung.htm");
-    EXPECT_TRUE(p.released);
+// Started anywhere, the game reads everything from its data directory; F8
+// opens the manual there, or says where it is when no viewer starts.
+TEST(Shell, RunsFromItsDataDirectoryAndF8OpensTheManualThere) {
+    GameDir data;
+    TempWorkDir elsewhere;
+    platform::setDataDirectory(data.path());
+    const std::string manual = (data.path() / "Spielanleitung.htm").string();
+    for (const bool viewer : {true, false}) {
+        HeadlessPlatform p;
+        p.documentViewer = viewer;
+        App app(p);
+        p.postMessage({Message::KeyDown, vk::F8});
+        testing::internal::CaptureStderr();
+        WinMain(app);
+        const std::string said = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(p.messageBoxes.empty()) << p.messageBoxes[0];
+        EXPECT_EQ(p.windowTitle, "Sternfahrt");
+        ASSERT_EQ(p.documents.size(), 1u);
+        EXPECT_EQ(p.documents[0], manual);
+        EXPECT_EQ(said.find(manual) != std::string::npos, !viewer) << said;
+        EXPECT_TRUE(p.released);
+    }
+    platform::setDataDirectory({});
+    for (const auto& entry : std::filesystem::directory_iterator(elsewhere.path())) {
+        EXPECT_EQ(entry.path(), slotDirectory()) << entry.path();  // only the autosave, in the user's data folder
+    }
 }
 
 // Esc ends the game on its release, after the frame that saw it pressed,
@@ -163,7 +182,7 @@ TEST(Shell, EscActsOnReleaseOnlyAndKeepsTheGame) {
     EXPECT_EQ(m.type, Message::Destroy);
     GameState loaded = app.game;
     loaded.geld = 0;
-    ASSERT_EQ(load(loaded, kAutoSlot, "."), SlotErgebnis::Gelungen);
+    ASSERT_EQ(load(loaded, kAutoSlot, slotDirectory()), SlotErgebnis::Gelungen);
     EXPECT_EQ(loaded.geld, app.game.geld);
 }
 

@@ -7,7 +7,9 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "assetgen/wav_writer.h"
@@ -15,6 +17,8 @@
 #include "platform/sdl/frame_pacer.h"
 #include "platform/sdl/presenter.h"
 #include "platform/sdl/sdl_desktop.h"
+#include "support/run_tool.h"
+#include "support/temp_dir.h"
 
 #if defined(__SANITIZE_ADDRESS__)
 #include <dlfcn.h>
@@ -571,6 +575,39 @@ TEST_F(SdlPlatformTest, ClockCountsFromTheSystemsStart) {
 TEST(DesktopTest, FileUrlsEncodeWhatIsNotPlain) {
     EXPECT_EQ(sdl::fileUrl("/home/a b/Hilfe-1.0_~x.html"), "file:///home/a%20b/Hilfe-1.0_~x.html");
     EXPECT_EQ(sdl::fileUrl("/t/\xC3\xBC#%"), "file:///t/%C3%BC%23%25");
+}
+
+// The manual goes to xdg-open as a file URL; whether a viewer started is
+// told by its exit code, and a missing file or xdg-open is no viewer.
+TEST(DesktopTest, OpenWithDesktopTellsWhetherAViewerStarted) {
+    TempWorkDir dir;
+    std::ofstream("Hilfe 1.htm") << "<p>";
+    const std::string path = std::getenv("PATH") ? std::getenv("PATH") : "";
+    struct Case {
+        const char* xdgOpen;  // the script standing in for it, or none
+        const char* file;
+        bool opened;
+    };
+    const Case cases[] = {
+        {"echo \"$1\" > opened; exit 0", "Hilfe 1.htm", true},
+        {"echo \"$1\" > opened; exit 3", "Hilfe 1.htm", false},
+        {"echo \"$1\" > opened; exit 0", "fehlt.htm", false},
+        {nullptr, "Hilfe 1.htm", false},
+    };
+    for (const Case& c : cases) {
+        std::filesystem::remove(dir.path() / "xdg-open");
+        std::filesystem::remove(dir.path() / "opened");
+        if (c.xdgOpen) {
+            std::ofstream(dir.path() / "xdg-open") << "#!/bin/sh\n" << c.xdgOpen << "\n";
+            std::filesystem::permissions(dir.path() / "xdg-open", std::filesystem::perms::owner_all);
+        }
+        ::setenv("PATH", dir.path().c_str(), 1);
+        EXPECT_EQ(sdl::openWithDesktop(c.file), c.opened) << c.xdgOpen << " " << c.file;
+        ::setenv("PATH", path.c_str(), 1);
+        if (c.opened) {
+            EXPECT_EQ(readFile("opened"), sdl::fileUrl((dir.path() / c.file).string()) + "\n");
+        }
+    }
 }
 
 TEST_F(SdlPlatformTest, MessageBoxDoesNotWaitWithoutADisplay) {

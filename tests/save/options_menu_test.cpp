@@ -57,7 +57,7 @@ TEST(OptionsMenu, TheAutosaveLoadsAndTheSettingsRowAsksForTheScreen) {
     TempWorkDir dir;
     QuietServices services(7);
     GameState s = underWay();
-    ASSERT_EQ(save(s, kAutoSlot, "."), SlotErgebnis::Gelungen);
+    ASSERT_EQ(save(s, kAutoSlot, slotDirectory()), SlotErgebnis::Gelungen);
     GameState changed = s;
     changed.geld += 1000;
     choose(changed, services, 11);
@@ -100,7 +100,7 @@ TEST(OptionsMenu, SaveAndLoadBringTheGameBack) {
     choose(s, services, 1);  // slot 2
     EXPECT_EQ(s.abspeichern, 0);
     EXPECT_EQ(s.feuer, 0);
-    EXPECT_EQ(std::filesystem::file_size("SpielstandB.sav"), 72u);
+    EXPECT_EQ(std::filesystem::file_size(dir.path() / "sternfahrt" / "SpielstandB.sav"), 72u);
     const SpielstandBytes saved = encodeSpielstand(s);
 
     GameState elsewhere = s;
@@ -134,7 +134,8 @@ TEST(OptionsMenu, ARefusedLoadChangesNothingAndSaysWhy) {
     TempWorkDir dir;
     QuietServices services(7);
     {
-        std::ofstream("SpielstandB.sav") << "kurz";
+        std::filesystem::create_directories(slotDirectory());
+        std::ofstream(slotDirectory() / "SpielstandB.sav") << "kurz";
     }
     const GameState before = underWay();
     const std::pair<std::uint16_t, std::int32_t> cases[] = {{5, kMeldungFehlt}, {6, kMeldungBeschaedigt}};
@@ -207,5 +208,5 @@ TEST(OptionsMenu, OpensOutsideCombatAndGivesTheSteeringBack) {
     WindowProc(app, {Message::KeyUp, vk::Return});
     WindowProc(app, {Message::KeyDown, vk::Down});
     EXPECT_FLOAT_EQ(s.nick, 0.03f);
-    EXPECT_FALSE(std::filesystem::exists("SpielstandA.sav"));
+    EXPECT_FALSE(std::filesystem::exists(slotDirectory() / "SpielstandA.sav"));
 }

@@ -3,6 +3,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "platform/xdg_dirs.h"
+
 #include "save/slot_files.h"
 #include "support/temp_dir.h"
 #include "support/test_world.h"
@@ -31,11 +33,42 @@ std::vector<std::uint8_t> recordOf(const GameState& s) {
 TEST(SlotFiles, NamesAndWhereTheyLive) {
     EXPECT_EQ(slotFileName(1), "SpielstandA.sav");
     EXPECT_EQ(slotFileName(4), "SpielstandD.sav");
-    EXPECT_EQ(chooseSlotDirectory(true, "/x", "/home/p"), fs::path("."));
-    EXPECT_EQ(chooseSlotDirectory(false, "/x", "/home/p"), fs::path("/x/sternfahrt"));
-    EXPECT_EQ(chooseSlotDirectory(false, nullptr, "/home/p"), fs::path("/home/p/.local/share/sternfahrt"));
-    EXPECT_EQ(chooseSlotDirectory(false, "", "/home/p"), fs::path("/home/p/.local/share/sternfahrt"));
-    EXPECT_EQ(chooseSlotDirectory(false, "rel", "/home/p"), fs::path("/home/p/.local/share/sternfahrt"));
+    // The base-directory rule: the variable when absolute, else the default
+    // under an absolute home, else nothing.
+    struct Case {
+        const char* variable;
+        const char* home;
+        const char* expected;
+    };
+    const Case cases[] = {{"/x", "/home/p", "/x"},
+                          {nullptr, "/home/p", "/home/p/.local/share"},
+                          {"", "/home/p", "/home/p/.local/share"},
+                          {"rel", "/home/p", "/home/p/.local/share"},
+                          {"/x", nullptr, "/x"},
+                          {nullptr, "", ""},
+                          {"rel", "also/rel", ""}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(platform::xdgBaseDirectory(c.variable, c.home, ".local/share"), fs::path(c.expected))
+            << (c.variable ? c.variable : "(unset)") << " " << (c.home ? c.home : "(unset)");
+    }
+
+    // The slots follow the environment wherever the game runs.
+    TempWorkDir dir;
+    fs::current_path("/");
+    EXPECT_EQ(slotDirectory(), dir.path() / "sternfahrt");
+    ASSERT_EQ(save(freshWorld(), 3, slotDirectory()), SlotErgebnis::Gelungen);
+    EXPECT_TRUE(fs::exists(dir.path() / "sternfahrt" / "SpielstandC.sav"));
+
+    // With no home at all nothing is written anywhere.
+    const std::string home = std::getenv("HOME") ? std::getenv("HOME") : "";
+    ::unsetenv("XDG_DATA_HOME");
+    ::unsetenv("HOME");
+    EXPECT_EQ(slotDirectory(), fs::path());
+    GameState s = freshWorld();
+    EXPECT_EQ(save(s, 1, slotDirectory()), SlotErgebnis::Fehlgeschlagen);
+    EXPECT_EQ(load(s, 1, slotDirectory()), SlotErgebnis::Fehlt);
+    if (!home.empty()) ::setenv("HOME", home.c_str(), 1);
+    EXPECT_FALSE(fs::exists("/SpielstandA.sav.neu"));
 }
 
 TEST(SlotFiles, SavingTwiceLeavesOneRecordAndNothingElse) {

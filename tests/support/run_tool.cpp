@@ -6,9 +6,9 @@
 #include <fstream>
 #include <sstream>
 
-ToolRun runTool(const std::string& program, const std::string& arguments) {
+ToolRun runTool(const std::string& program, const std::string& arguments, bool errorsToo) {
     ToolRun run;
-    const std::string command = program + " " + arguments + " 2>/dev/null";
+    const std::string command = program + " " + arguments + (errorsToo ? " 2>&1" : " 2>/dev/null");
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
     char buffer[65536];

@@ -13,10 +13,22 @@ TempWorkDir::TempWorkDir() : previous_(std::filesystem::current_path()) {
     std::string pattern = (std::filesystem::temp_directory_path() / "sternfahrt-XXXXXX").string();
     path_ = mkdtemp(pattern.data());
     std::filesystem::current_path(path_);
+    // The user's own folders, here: no test reads or writes the real ones.
+    for (std::size_t i = 0; i < kFolders.size(); ++i) {
+        if (const char* home = std::getenv(kFolders[i])) previousFolders_[i] = home;
+        ::setenv(kFolders[i], path_.c_str(), 1);
+    }
 }
 
 TempWorkDir::~TempWorkDir() {
     std::filesystem::current_path(previous_);
+    for (std::size_t i = 0; i < kFolders.size(); ++i) {
+        if (previousFolders_[i]) {
+            ::setenv(kFolders[i], previousFolders_[i]->c_str(), 1);
+        } else {
+            ::unsetenv(kFolders[i]);
+        }
+    }
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
 }

@@ -1,12 +1,16 @@
 #pragma once
 
+#include <array>
 #include <filesystem>
+#include <optional>
 #include <string>
 
 #include "platform/platform.h"
 
-// A fresh directory that the test works in; the previous working directory
-// comes back and the directory goes away at the end of the scope.
+// A fresh directory that the test works in, and the user's data and
+// settings directories ($XDG_DATA_HOME, $XDG_CONFIG_HOME); the previous
+// working directory and variables come back and the directory goes away at
+// the end of the scope.
 class TempWorkDir {
 public:
     TempWorkDir();
@@ -25,6 +29,8 @@ public:
     void writeMinimalGameData();
 
 private:
+    static constexpr std::array<const char*, 2> kFolders = {"XDG_DATA_HOME", "XDG_CONFIG_HOME"};
     std::filesystem::path previous_;
+    std::array<std::optional<std::string>, 2> previousFolders_;
     std::filesystem::path path_;
 };

@@ -1,9 +1,10 @@
 // Writes the game's data files into a directory: meshes, textures, panel
 // bitmaps (the plates with words in every language whose catalogue the
 // build has compiled into OUTDIR/locale), the font, the sound effects and the
-// manuals. The same bytes come out on every run.
+// manuals; with --icons, the desktop icons drawn from them into a second
+// one. The same bytes come out on every run.
 //
-//   assetgen OUTDIR [--font FILE.ttf]
+//   assetgen OUTDIR [--font FILE.ttf] [--icons ICONDIR]
 
 #include <chrono>
 #include <cstdio>
@@ -15,6 +16,7 @@
 
 #include "assetgen/bmp_writer.h"
 #include "assetgen/font.h"
+#include "assetgen/icons.h"
 #include "assetgen/meshes.h"
 #include "assetgen/panels.h"
 #include "assetgen/sounds.h"
@@ -55,13 +57,25 @@ bool writeLanguagePlates(const fs::path& out, const platform::Image& font, std::
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 2 && !(argc == 4 && std::string(argv[2]) == "--font")) {
-        std::fprintf(stderr, "usage: assetgen OUTDIR [--font FILE.ttf]\n");
+    std::string fontFile = kDefaultFont;
+    fs::path icons;
+    bool usage = argc < 2;
+    for (int i = 2; i + 1 < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--font") {
+            fontFile = argv[i + 1];
+        } else if (option == "--icons") {
+            icons = argv[i + 1];
+        } else {
+            usage = true;
+        }
+    }
+    if (usage || argc % 2 != 0) {
+        std::fprintf(stderr, "usage: assetgen OUTDIR [--font FILE.ttf] [--icons ICONDIR]\n");
         return 2;
     }
     const auto start = std::chrono::steady_clock::now();
     const fs::path out = argv[1];
-    const std::string fontFile = argc == 4 ? argv[3] : kDefaultFont;
     std::error_code ec;
     fs::create_directories(out, ec);
     if (ec) return fail("cannot make " + out.string());
@@ -85,6 +99,9 @@ int main(int argc, char** argv) {
     for (const AssetFile& f : kAssetFiles) {
         if (!fs::is_regular_file(out / f.name)) return fail(std::string("the data set lacks ") + f.name);
     }
+
+    // The icon in the desktop's hicolor layout, from the textures just written.
+    if (!icons.empty() && !gen::writeIcons(icons, STERNFAHRT_APP_ID, out, error)) return fail(error);
 
     const double seconds =
         std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

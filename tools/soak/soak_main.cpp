@@ -16,6 +16,7 @@
 
 #include <charconv>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -103,18 +104,18 @@ public:
             if (s.gameover > 0) return {};  // a destroyed ship is not saved
             if (slot == kAutoSlot) {
                 autosave(app_);
-            } else if (save(s, slot, ".") != SlotErgebnis::Gelungen) {
+            } else if (save(s, slot, slotDirectory()) != SlotErgebnis::Gelungen) {
                 return "saving " + name + " failed";
             }
-            if (load(geladen, slot, ".") != SlotErgebnis::Gelungen) return name + " just saved does not load";
+            if (load(geladen, slot, slotDirectory()) != SlotErgebnis::Gelungen) return name + " just saved does not load";
             if (encodeSpielstand(geladen) != encodeSpielstand(s)) return name + " does not give back what was saved";
             return {};
         }
-        std::ifstream in(slotFileName(slot), std::ios::binary);
+        std::ifstream in(slotDirectory() / slotFileName(slot), std::ios::binary);
         if (!in) return {};
         const std::string inhalt{std::istreambuf_iterator<char>(in), {}};
         if (verdorben_[slot] == inhalt) return {};
-        if (load(geladen, slot, ".") != SlotErgebnis::Gelungen) return name + ", written by the game, does not load";
+        if (load(geladen, slot, slotDirectory()) != SlotErgebnis::Gelungen) return name + ", written by the game, does not load";
         return {};
     }
 
@@ -220,7 +221,10 @@ private:
         inhalt.clear();
         const int length = between(0, 80);
         for (int i = 0; i < length; ++i) inhalt += static_cast<char>(between(0, 255));
-        std::ofstream(fs::path(".") / slotFileName(slot), std::ios::binary | std::ios::trunc) << inhalt;
+        const fs::path directory = slotDirectory();
+        std::error_code ec;
+        fs::create_directories(directory, ec);
+        std::ofstream(directory / slotFileName(slot), std::ios::binary | std::ios::trunc) << inhalt;
     }
 
     App& app_;
@@ -234,8 +238,8 @@ bool number(std::string_view text, T& value) {
     return r.ec == std::errc{} && r.ptr == text.data() + text.size();
 }
 
-// A working directory of its own, with the data files linked in, so that
-// the slot files written land there.
+// A working directory of its own, with the data files linked in; the slot
+// files written land in it too, as the user's data directory.
 fs::path workDirectory(const fs::path& data) {
     const fs::path dir = fs::temp_directory_path() / ("sternfahrt-soak-" + std::to_string(::getpid()));
     fs::remove_all(dir);
@@ -269,6 +273,7 @@ int main(int argc, char** argv) {
     std::error_code ec;
     const fs::path dir = workDirectory(fs::absolute(data, ec));
     fs::current_path(dir);
+    ::setenv("XDG_DATA_HOME", dir.c_str(), 1);
 
     platform::HeadlessPlatform p;
     App app(p);

@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include "platform/data_files.h"
 #include "platform/key_names.h"
 
 namespace platform {
@@ -232,7 +233,7 @@ void HeadlessPlatform::playSound(const std::string& file) {
         SDL_AudioSpec wav{};
         Uint8* data = nullptr;
         Uint32 bytes = 0;
-        if (!SDL_LoadWAV(file.c_str(), &wav, &data, &bytes)) return;
+        if (!SDL_LoadWAV(dataFile(file).c_str(), &wav, &data, &bytes)) return;
         SDL_FreeWAV(data);
         const std::uint64_t frameBytes = std::max(1, SDL_AUDIO_BITSIZE(wav.format) / 8 * wav.channels);
         const std::uint64_t ms = wav.freq > 0 ? bytes / frameBytes * 1000 / static_cast<std::uint64_t>(wav.freq) : 0;

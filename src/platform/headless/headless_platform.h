@@ -59,6 +59,7 @@ public:
     int liveMeshes() const { return static_cast<int>(std::count(meshLive.begin(), meshLive.end(), true)); }
     std::vector<std::string> sounds;  // every effect that started playing
     std::vector<std::string> messageBoxes;  // "caption: text"
+    std::string windowTitle;
     std::vector<std::string> documents;     // paths asked to open
     int flips = 0;
     int scenes = 0;
@@ -82,7 +83,10 @@ public:
     void setMilliseconds(std::uint32_t ms) { clockTicks_ = ms * 3; }
 
     bool registerWindowClass() override { return step(Step::RegisterWindowClass); }
-    bool createWindow(const char*) override { return step(Step::CreateWindow); }
+    bool createWindow(const char* title) override {
+        windowTitle = title ? title : "";
+        return step(Step::CreateWindow);
+    }
     bool createDisplay() override { return step(Step::CreateDisplay); }
     bool setDisplayMode() override { return step(Step::SetDisplayMode); }
     bool createFlipChain() override { return step(Step::CreateFlipChain); }

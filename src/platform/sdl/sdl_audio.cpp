@@ -5,6 +5,8 @@
 
 #include <algorithm>
 
+#include "platform/data_files.h"
+
 namespace platform::sdl {
 namespace {
 
@@ -31,7 +33,7 @@ bool SdlAudio::open() {
 Mix_Chunk* SdlAudio::chunk(const std::string& file) {
     const auto found = chunks_.find(file);
     if (found != chunks_.end()) return found->second;
-    Mix_Chunk* loaded = Mix_LoadWAV(file.c_str());
+    Mix_Chunk* loaded = Mix_LoadWAV(dataFile(file).c_str());
     if (loaded) chunks_.emplace(file, loaded);
     return loaded;
 }

@@ -19,7 +19,8 @@ public:
 
     // Opens the device once; false (and silent from then on) without one.
     bool open();
-    // Plays a .wav file, cutting off what plays. Each file is read once.
+    // Plays a .wav file of the data directory, cutting off what plays. Each
+    // file is read once.
     void play(const std::string& file);
     bool playing() const;
     // 0..100 of the effects' own loudness, for every effect from now on.

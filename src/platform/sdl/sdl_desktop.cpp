@@ -1,10 +1,14 @@
 #include "platform/sdl/sdl_desktop.h"
 
 #include <SDL.h>
+#include <spawn.h>
+#include <sys/wait.h>
 
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+
+extern char** environ;
 
 namespace platform::sdl {
 namespace {
@@ -53,8 +57,23 @@ void showMessage(SDL_Window* parent, const char* caption, const char* text) {
 bool openWithDesktop(const std::string& path) {
     std::error_code error;
     const std::filesystem::path absolute = std::filesystem::absolute(path, error);
-    if (error) return false;
-    return SDL_OpenURL(fileUrl(absolute.string()).c_str()) == 0;
+    if (error || !std::filesystem::is_regular_file(absolute, error)) return false;
+    std::string url = fileUrl(absolute.string());
+    std::string program = "xdg-open";
+    char* argv[] = {program.data(), url.data(), nullptr};
+    pid_t pid = 0;
+    if (posix_spawnp(&pid, "xdg-open", nullptr, nullptr, argv, environ) != 0) return false;
+    // xdg-open hands the file to the desktop's viewer and ends; without a
+    // viewer it ends at once with an error. One still running after a few
+    // seconds has started a viewer of its own and is left to it.
+    for (int wait = 0; wait < 100; ++wait) {
+        int status = 0;
+        const pid_t ended = waitpid(pid, &status, WNOHANG);
+        if (ended == pid) return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+        if (ended < 0) return false;
+        SDL_Delay(50);
+    }
+    return true;
 }
 
 }  // namespace platform::sdl

@@ -14,7 +14,8 @@ std::string fileUrl(const std::string& absolutePath);
 // display to show it on.
 void showMessage(SDL_Window* parent, const char* caption, const char* text);
 
-// Hands a file to the desktop's viewer; false when that did not work.
+// Hands a file to the desktop's viewer through xdg-open; false when there is
+// no such file, no xdg-open, or it found no viewer.
 bool openWithDesktop(const std::string& path);
 
 }  // namespace platform::sdl

@@ -22,6 +22,12 @@ SdlPlatform::~SdlPlatform() {
 
 std::unique_ptr<Platform> createSdlPlatform() { return std::make_unique<SdlPlatform>(); }
 
+void SdlPlatform::setApplicationId(const char* id) {
+    // SDL reads them when its video starts.
+    SDL_setenv("SDL_VIDEO_X11_WMCLASS", id, 0);
+    SDL_setenv("SDL_VIDEO_WAYLAND_WMCLASS", id, 0);
+}
+
 // ---------------------------------------------------------------- start-up
 
 bool SdlPlatform::registerWindowClass() {

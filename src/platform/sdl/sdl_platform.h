@@ -93,6 +93,11 @@ public:
 
     // Starts in a window instead of full screen; before createWindow.
     void setWindowed(bool on) { windowed_ = on; }
+    // The application id the desktop knows the window by (X11 WM_CLASS,
+    // Wayland app id): the name of the program's desktop entry. Before
+    // registerWindowClass; SDL_VIDEO_X11_WMCLASS and
+    // SDL_VIDEO_WAYLAND_WMCLASS set by the user win.
+    static void setApplicationId(const char* id);
     bool fullScreen() const override;
 
     // Frames at 60 a second (the default), or as fast as they come, with
