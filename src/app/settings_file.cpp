@@ -2,11 +2,11 @@
 
 #include <charconv>
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
 #include "platform/key_names.h"
+#include "platform/xdg_dirs.h"
 #include "save/slot_files.h"
 
 namespace fs = std::filesystem;
@@ -111,11 +111,8 @@ std::optional<std::string> setze(Einstellungen& e, std::string_view name, std::s
 std::string_view aktionsSchluessel(Aktion a) { return kSchluessel[static_cast<std::size_t>(a)]; }
 
 fs::path settingsFile() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    // An empty or relative XDG_CONFIG_HOME is to be ignored.
-    if (config && *config == '/') return fs::path(config) / "sternfahrt" / "sternfahrt.conf";
-    const char* home = std::getenv("HOME");
-    return fs::path(home && *home ? home : ".") / ".config" / "sternfahrt" / "sternfahrt.conf";
+    const fs::path home = platform::xdgConfigHome();
+    return home.empty() ? home : home / "sternfahrt" / "sternfahrt.conf";
 }
 
 Einstellungen parseSettings(std::string_view text, std::vector<std::string>& warnungen) {

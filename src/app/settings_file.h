@@ -11,6 +11,7 @@
 // line ("name = value"), each with a comment after '#'. It lives in
 // $XDG_CONFIG_HOME/sternfahrt/ (~/.config/sternfahrt/ without it).
 
+// Empty when the user has no home.
 std::filesystem::path settingsFile();
 
 // The settings a text gives. A line that is not a setting, or a value out of
