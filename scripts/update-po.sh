@@ -33,4 +33,5 @@ fi
 extract po/sternfahrt.pot
 for lang in $(languages); do
   msgmerge --quiet --update --backup=none "po/$lang.po" po/sternfahrt.pot
+  msgattrib --no-obsolete -o "po/$lang.po" "po/$lang.po"
 done

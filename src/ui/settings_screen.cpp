@@ -19,14 +19,10 @@ constexpr int kHilfeY = kMeldungY + 48;
 // Each language by its own name, the same in every language.
 std::string_view sprachname(const std::string& code) { return code == "en" ? "English" : "Deutsch"; }
 
+// The action's first key, as the layout labels it; a second one is not
+// shown (there is no room), but works.
 std::string tasten(const platform::Platform& p, const Belegung& b, Aktion a) {
-    std::string out;
-    for (const int t : b.tasten(a)) {
-        if (t == 0) continue;
-        if (!out.empty()) out += ",";
-        out += p.keyLabel(t);
-    }
-    return out.substr(0, kTastenZellen);
+    return p.keyLabel(b.tasten(a)[0]).substr(0, kTastenZellen);
 }
 
 void wert(TextLayer& t, int y, const Einstellungen& e, int zeile, const std::string& sprache) {

@@ -100,8 +100,8 @@ constexpr Eintrag kTexte[] = {
     {TextId::SchonBelegt, {18, 1}, N_("Schon belegt fuer:")},
     {TextId::TauschenFrage, {40, 1}, N_("Return: tauschen, Esc: nichts aendern")},
     {TextId::Getauscht, {40, 1}, N_("Getauscht.")},
-    {TextId::EinstellungenHilfe, {40, 2}, N_("Hoch/Runter: Zeile, Links/Rechts: aendern\n"
-        "Return: belegen oder waehlen, Esc: zurueck")},
+    {TextId::EinstellungenHilfe, {41, 2}, N_("Hoch/Runter: Zeile, Links/Rechts: aendern\n"
+        "Return: belegen, waehlen; Esc: zurueck")},
     {TextId::EinstellungenNichtGesichert, {40, 1}, N_("Einstellungen nicht gesichert!")},
     {TextId::AutosaveFehlgeschlagen, {41, 1}, N_("  Autospeicherung fehlgeschlagen")},
 
