@@ -24,6 +24,8 @@ packages=(
   libstb-dev
   fonts-dejavu-core
   xvfb
+  xdotool
+  imagemagick
   xauth
   gettext
   x11-utils

@@ -3,7 +3,8 @@
 # release build and under AddressSanitizer + UndefinedBehaviorSanitizer.
 # First, the readers of meshes, savegames, bitmaps, settings and catalogues
 # are fuzzed for a short while each; after the release tests the install and
-# the Debian package are checked (scripts/check-install.sh).
+# the Debian package are checked (scripts/check-install.sh), and the game is
+# played in a real window under Xvfb (scripts/check-window.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
@@ -24,5 +25,6 @@ for variant in release sanitize; do
   ctest --test-dir "build/$variant" --output-on-failure -j "$(nproc)"
   if [ "$variant" = release ]; then
     bash scripts/check-install.sh build/release
+    bash scripts/check-window.sh build/release
   fi
 done
