@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -90,7 +91,8 @@ namespace vk {
 constexpr int Back = 0x08, Return = 0x0D, Shift = 0x10, Pause = 0x13, Escape = 0x1B,
               Space = 0x20, Prior = 0x21, Next = 0x22, Left = 0x25, Up = 0x26, Right = 0x27,
               Down = 0x28, Delete = 0x2E, F1 = 0x70, F2 = 0x71, F3 = 0x72, F4 = 0x73,
-              F5 = 0x74, F6 = 0x75, F7 = 0x76, F8 = 0x77, F9 = 0x78;
+              F5 = 0x74, F6 = 0x75, F7 = 0x76, F8 = 0x77, F9 = 0x78, F12 = 0x7B,
+              Snapshot = 0x2C;  // the Print key
 }
 
 // A window message. Held keys repeat as further key-downs.
@@ -116,6 +118,11 @@ constexpr std::uint32_t X = 0, Y = 4, Z = 8, Button0 = 12, Button1 = 13, Button2
 constexpr std::uint32_t Pressed = 0x80;
 constexpr int BufferSize = 32;
 }  // namespace mouse
+
+// ---------------------------------------------------------------- screenshots
+
+// How saving a picture file ended.
+enum class PictureSaved { Saved, DiskFull, NotWritable, Failed };
 
 // ---------------------------------------------------------------- the table
 
@@ -195,6 +202,16 @@ public:
     // Frees a mesh on the device; its id then draws nothing and is not
     // given out again. Unknown ids, 0 and a second release do nothing.
     virtual void destroyMesh(MeshId mesh) = 0;
+
+    // --- screenshots
+    // Saves the next picture shown, at the size it is shown, as a PNG file
+    // `name`.png in `folder` (made if missing; "-2", "-3" ... added to a name
+    // already taken), written on a worker thread so that no frame waits for
+    // it. False while the last one is still being saved.
+    virtual bool saveScreenshot(const std::string& folder, const std::string& name) = 0;
+    // How the last screenshot ended, once, when it has; with the path it
+    // got.
+    virtual std::optional<PictureSaved> screenshotSaved(std::string* path = nullptr) = 0;
 
     // --- sound: one voice
     virtual void playSound(const std::string& file) = 0;  // cuts off what plays

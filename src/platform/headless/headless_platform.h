@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/input_queue.h"
+#include "platform/picture_file.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -60,6 +61,7 @@ public:
     std::vector<std::string> sounds;  // every effect that started playing
     std::vector<std::string> messageBoxes;  // "caption: text"
     std::vector<std::string> documents;     // paths asked to open
+    PictureWriter screenshots;      // saves the back buffer as flipped
     int flips = 0;
     int scenes = 0;
     bool released = false;
@@ -142,6 +144,10 @@ public:
     void idle() override {}
     void messageBox(const char* caption, const char* text) override;
     bool openDocument(const std::string& path) override;
+    bool saveScreenshot(const std::string& folder, const std::string& name) override;
+    std::optional<PictureSaved> screenshotSaved(std::string* path = nullptr) override {
+        return screenshots.takeResult(path);
+    }
 
 private:
     bool step(Step s) const { return failAt != s; }
@@ -156,6 +162,7 @@ private:
     std::map<std::string, std::uint64_t> soundTicks_;  // length of each file read
     std::uint64_t clockTicks_ = 0;
     std::string lastState_;
+    std::optional<std::pair<std::string, std::string>> screenshotWanted_;  // folder, name
 };
 
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/sdl/back_buffer.h"
 #include "platform/sdl/presenter.h"
 #include "platform/sdl/scene_renderer.h"
+#include "platform/sdl/screen_capture.h"
 #include "platform/sdl/sprite_batch.h"
 #include "platform/sdl/surface_store.h"
 
@@ -15,6 +16,7 @@ struct GlObjects {
     SpriteBatch sprites;
     SurfaceStore surfaces;
     SceneRenderer scene;
+    ScreenCapture capture;
 };
 
 }  // namespace platform::sdl

@@ -136,13 +136,19 @@ const char* const kCopyVertex = R"glsl(
 #version 330 core
 layout(location = 0) in vec2 aPixel;
 layout(location = 1) in vec2 aTexel;
+layout(location = 2) in vec4 aRect;
+layout(location = 3) in float aKey;
 
 uniform vec2 uScreenSize;
 
 out vec2 vTexel;
+flat out vec4 vRect;
+flat out float vKey;
 
 void main() {
     vTexel = aTexel;
+    vRect = aRect;
+    vKey = aKey;
     vec2 ndc = aPixel / uScreenSize * 2.0 - 1.0;
     gl_Position = vec4(ndc.x, -ndc.y, 0.0, 1.0);
 }
@@ -151,16 +157,46 @@ void main() {
 const char* const kCopyFragment = R"glsl(
 #version 330 core
 uniform sampler2D uSurface;
-uniform bool uColorKey;
+uniform vec2 uScale;  // buffer pixels per picture pixel
 
 in vec2 vTexel;
+flat in vec4 vRect;   // the source rectangle: left, top, right, bottom
+flat in float vKey;
 out vec4 fragColor;
 
+// A texel of the source rectangle; outside it, the nearest one inside, so
+// that nothing of the neighbours on the shared texture bleeds in.
+vec4 texel(ivec2 at) {
+    return texelFetch(uSurface, clamp(at, ivec2(vRect.xy), ivec2(vRect.zw) - 1), 0);
+}
+
+// Texels are whole bytes, so black compares exactly.
+bool seeThrough(vec4 c) {
+    return vKey > 0.5 && c.r + c.g + c.b == 0.0;
+}
+
 void main() {
-    vec4 texel = texelFetch(uSurface, ivec2(floor(vTexel)), 0);
-    // Texels are whole bytes, so black compares exactly.
-    if (uColorKey && texel.r + texel.g + texel.b == 0.0) discard;
-    fragColor = vec4(texel.rgb, 1.0);
+    vec4 nearest = texel(ivec2(floor(vTexel)));
+    if (seeThrough(nearest)) discard;
+    if (uScale == floor(uScale)) {
+        fragColor = vec4(nearest.rgb, 1.0);
+        return;
+    }
+    // Each texel keeps its own colour; only across its edges, over one
+    // buffer pixel, it blends into the next.
+    vec2 p = vTexel - 0.5;
+    vec2 w = clamp((fract(p) - 0.5) * uScale + 0.5, 0.0, 1.0);
+    ivec2 b = ivec2(floor(p));
+    vec4 c[4] = vec4[4](texel(b), texel(b + ivec2(1, 0)), texel(b + ivec2(0, 1)), texel(b + ivec2(1, 1)));
+    float k[4] = float[4]((1.0 - w.x) * (1.0 - w.y), w.x * (1.0 - w.y), (1.0 - w.x) * w.y, w.x * w.y);
+    vec3 sum = vec3(0.0);
+    float weight = 0.0;
+    for (int i = 0; i < 4; ++i) {
+        if (seeThrough(c[i])) continue;  // adds nothing, as it would not show
+        sum += c[i].rgb * k[i];
+        weight += k[i];
+    }
+    fragColor = vec4(sum / weight, 1.0);
 }
 )glsl";
 

@@ -30,6 +30,8 @@ int virtualKey(SDL_Keycode key) {
     case SDLK_F7: return vk::F7;
     case SDLK_F8: return vk::F8;
     case SDLK_F9: return vk::F9;
+    case SDLK_F12: return vk::F12;
+    case SDLK_PRINTSCREEN: return vk::Snapshot;
     default: return 0;
     }
 }

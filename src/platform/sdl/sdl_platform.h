@@ -7,6 +7,7 @@
 #include "platform/platform.h"
 #include "platform/sdl/frame_pacer.h"
 #include "platform/sdl/key_repeat.h"
+#include "platform/sdl/picture_layout.h"
 #include "platform/sdl/sdl_audio.h"
 
 struct SDL_Window;
@@ -18,11 +19,15 @@ struct GlObjects;
 
 namespace platform {
 
-// The platform for play: an SDL2 window showing the 1024 x 768 back buffer
-// full screen or in a resizable window (letterboxed either way), OpenGL 3.3
-// for the 2D copies and the 3D device, SDL_mixer for the sound voice.
-// Alt+Return switches between full screen and the window; the mouse is
-// captured only while the window has the focus.
+// The platform for play: an SDL2 window showing the 1024 x 768 picture full
+// screen or in a resizable window (letterboxed either way), OpenGL 3.3 for
+// the 2D copies and the 3D device, SDL_mixer for the sound voice. The
+// picture is drawn at the pixels it is shown with (HiDPI included) on a
+// graphics card, with 4x multisampling; on a software renderer at 1024 x 768
+// and scaled when shown, unless the render scale says otherwise. Alt+Return
+// switches between full screen and the window; the picture is laid out
+// anew from the window's real size after every switch and resize. The mouse
+// is captured only while the window has the focus.
 class SdlPlatform final : public Platform {
 public:
     SdlPlatform();
@@ -86,10 +91,30 @@ public:
     std::uint32_t milliseconds() override;
     void messageBox(const char* caption, const char* text) override;
     bool openDocument(const std::string& path) override;
+    bool saveScreenshot(const std::string& folder, const std::string& name) override;
+    std::optional<PictureSaved> screenshotSaved(std::string* path = nullptr) override;
 
     // Starts in a window instead of full screen; before createWindow.
     void setWindowed(bool on) { windowed_ = on; }
+    // The window's size when windowed (the picture's own size by default,
+    // as far as the desktop has room); before createWindow.
+    void setWindowSize(int width, int height) { windowWidth_ = width, windowHeight_ = height; }
     bool fullScreen() const;
+
+    // How many pixels the picture is drawn with; takes effect with the next
+    // frame.
+    void setRenderScale(RenderScale scale) { renderScale_ = scale; }
+    // Multisampling of the back buffer: the number of samples, 0 for none,
+    // -1 (the default) for 4 on a graphics card and none on a software
+    // renderer.
+    void setMultisampling(int samples) { multisampling_ = samples; }
+    // The layout in use: where the picture is shown, the back buffer's size
+    // and samples.
+    const sdl::PictureLayout& layout() const { return layout_; }
+    bool softwareRenderer() const { return softwareRenderer_; }
+    // The last picture as the window shows it, at the size shown (for the
+    // tools; the game's screenshots go through saveScreenshot).
+    Image readShown();
 
     // Frames at 60 a second (the default), or as fast as they come, with
     // vsync off too, for measuring what a frame costs.
@@ -122,6 +147,8 @@ private:
     void enter(Mode mode);
     void releaseGl();
     void applySwapInterval();
+    sdl::PictureLayout layoutNow() const;
+    bool createBackBuffer(const sdl::PictureLayout& layout);
     bool handleWindowEvent(const SDL_Event& event);
     void toggleFullScreen();
 
@@ -136,6 +163,13 @@ private:
     Mode mode_ = Mode::None;
     bool pacing_ = true;
     bool windowed_ = false;
+    int windowWidth_ = 0;  // 0: the default
+    int windowHeight_ = 0;
+    RenderScale renderScale_ = RenderScale::Automatic;
+    int multisampling_ = -1;
+    bool softwareRenderer_ = false;
+    int maxSamples_ = 0;
+    sdl::PictureLayout layout_;
     bool mouseWanted_ = false;  // the game asked for the mouse
     bool displayAtSixtyHertz_ = false;
 

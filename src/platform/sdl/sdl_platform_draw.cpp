@@ -3,21 +3,25 @@
 #include <epoxy/gl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/sdl/gl_objects.h"
+#include "platform/sdl/gl_texture.h"
 #include "platform/sdl/sdl_platform.h"
+#include "platform/sdl/window_size.h"
 
 namespace platform {
 namespace {
 
-// The part of a rectangle on the screen, in OpenGL's rows from the bottom.
-bool screenScissor(const Rect& rect, Rect& scissor) {
+// The part of a rectangle on the screen, in the buffer's pixels and
+// OpenGL's rows from the bottom.
+bool screenScissor(const Rect& rect, const sdl::BufferScale& buffer, Rect& scissor) {
     const int left = std::max(rect.x, 0);
     const int top = std::max(rect.y, 0);
     const int right = std::min(rect.x + rect.w, kScreenWidth);
     const int bottom = std::min(rect.y + rect.h, kScreenHeight);
     if (right <= left || bottom <= top) return false;
-    scissor = Rect{left, kScreenHeight - bottom, right - left, bottom - top};
+    scissor = buffer.glRect(Rect{left, top, right - left, bottom - top});
     return true;
 }
 
@@ -31,7 +35,7 @@ void SdlPlatform::enter(Mode mode) {
     if (mode_ == mode) return;
     if (mode_ == Mode::Sprites) gl_->sprites.flush();
     mode_ = mode;
-    if (mode == Mode::Sprites) gl_->sprites.bindState();
+    if (mode == Mode::Sprites) gl_->sprites.bindState(gl_->backBuffer.size());
     if (mode == Mode::Scene) gl_->scene.invalidate();
 }
 
@@ -48,8 +52,9 @@ void SdlPlatform::blit(int x, int y, SurfaceId source, const Rect& sourceRect, b
     if (probe_) probe_(DrawProbe{DrawProbe::Copy, 0, 0});
     const auto rects = sdl::clipBlit(x, y, sourceRect, image->width, image->height);
     if (!rects) return;
+    const sdl::SurfaceTexture texture = gl_->surfaces.texture(source);
     enter(Mode::Sprites);
-    gl_->sprites.add(gl_->surfaces.texture(source), colorKey, *rects);
+    gl_->sprites.add(texture.texture, texture.x, texture.y, colorKey, *rects);
 }
 
 void SdlPlatform::fill(const Rect& rect, std::uint32_t color) {
@@ -57,7 +62,7 @@ void SdlPlatform::fill(const Rect& rect, std::uint32_t color) {
     if (probe_) probe_(DrawProbe{DrawProbe::Copy, 0, 0});
     gl_->sprites.flush();
     Rect scissor;
-    if (!screenScissor(rect, scissor)) return;
+    if (!screenScissor(rect, gl_->backBuffer.size(), scissor)) return;
     // A scissored clear touches neither the viewport nor the depth buffer.
     glEnable(GL_SCISSOR_TEST);
     glScissor(scissor.x, scissor.y, scissor.w, scissor.h);
@@ -70,9 +75,19 @@ void SdlPlatform::flip() {
     if (deviceReady_) {
         if (probe_) probe_(DrawProbe{DrawProbe::Present, 0, 0});
         enter(Mode::None);
-        SDL_GL_GetDrawableSize(window_, &drawableWidth_, &drawableHeight_);
-        gl_->presenter.present(gl_->backBuffer.framebuffer(), drawableWidth_, drawableHeight_);
+        gl_->backBuffer.resolve();
+        // Laid out from the window's real size every frame: a switch to
+        // full screen or a resize may not have been announced (or not
+        // carried out, with no window manager).
+        sdl::drawableSize(window_, drawableWidth_, drawableHeight_);
+        const sdl::PictureLayout wanted = layoutNow();
+        gl_->presenter.present(gl_->backBuffer, gl_->sprites, wanted.shown, drawableWidth_, drawableHeight_);
+        gl_->capture.shown(wanted.shown);
         SDL_GL_SwapWindow(window_);
+        if (!(wanted.buffer == layout_.buffer) || wanted.samples != layout_.samples) {
+            deviceReady_ = createBackBuffer(wanted);
+        }
+        layout_ = wanted;
         gl_->backBuffer.bind();
     }
     if (pacing_) pacer_.wait();
@@ -95,7 +110,23 @@ void SdlPlatform::finishDrawing() {
 Image SdlPlatform::readBackBuffer() {
     if (!deviceReady_) return Image(kScreenWidth, kScreenHeight);
     gl_->sprites.flush();
+    gl_->backBuffer.resolve();
     return gl_->backBuffer.read();
+}
+
+Image SdlPlatform::readShown() {
+    if (!deviceReady_) return Image();
+    enter(Mode::None);
+    gl_->backBuffer.resolve();
+    sdl::drawableSize(window_, drawableWidth_, drawableHeight_);
+    const Rect shown = layoutNow().shown;
+    gl_->presenter.present(gl_->backBuffer, gl_->sprites, shown, drawableWidth_, drawableHeight_);
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(shown.w) * shown.h * 4);
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    glPixelStorei(GL_PACK_ALIGNMENT, 4);
+    glReadPixels(shown.x, shown.y, shown.w, shown.h, GL_RGBA, GL_UNSIGNED_BYTE, bytes.data());
+    gl_->backBuffer.bind();
+    return sdl::imageFromGlRows(bytes, shown.w, shown.h);
 }
 
 // ---------------------------------------------------------------- 3D state

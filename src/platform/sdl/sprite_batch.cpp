@@ -1,6 +1,7 @@
 #include "platform/sdl/sprite_batch.h"
 
 #include <algorithm>
+#include <array>
 
 #include "platform/sdl/gl_program.h"
 #include "platform/sdl/gl_shaders.h"
@@ -8,13 +9,19 @@
 namespace platform::sdl {
 namespace {
 
-constexpr int kFloatsPerVertex = 4;
+constexpr int kFloatsPerVertex = 9;
 
 // Cuts `count` pixels off the start of a span on both rectangles.
 void trimStart(int& dest, int& source, int& length, int count) {
     dest += count;
     source += count;
     length -= count;
+}
+
+void attribute(GLuint index, int floats, int offset) {
+    glEnableVertexAttribArray(index);
+    glVertexAttribPointer(index, floats, GL_FLOAT, GL_FALSE, kFloatsPerVertex * sizeof(float),
+                          reinterpret_cast<const void*>(offset * sizeof(float)));
 }
 
 }  // namespace
@@ -39,20 +46,17 @@ bool SpriteBatch::create() {
     if (program_ == 0) return false;
     glUseProgram(program_);
     glUniform1i(glGetUniformLocation(program_, "uSurface"), 0);
-    glUniform2f(glGetUniformLocation(program_, "uScreenSize"), static_cast<float>(kScreenWidth),
-                static_cast<float>(kScreenHeight));
-    colorKeyLocation_ = glGetUniformLocation(program_, "uColorKey");
+    screenSizeLocation_ = glGetUniformLocation(program_, "uScreenSize");
+    scaleLocation_ = glGetUniformLocation(program_, "uScale");
 
     glGenVertexArrays(1, &vertexArray_);
     glGenBuffers(1, &vertexBuffer_);
     glBindVertexArray(vertexArray_);
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
-    const GLsizei stride = kFloatsPerVertex * sizeof(float);
-    glEnableVertexAttribArray(0);
-    glVertexAttribPointer(0, 2, GL_FLOAT, GL_FALSE, stride, nullptr);
-    glEnableVertexAttribArray(1);
-    glVertexAttribPointer(1, 2, GL_FLOAT, GL_FALSE, stride,
-                          reinterpret_cast<const void*>(2 * sizeof(float)));
+    attribute(0, 2, 0);  // picture pixel
+    attribute(1, 2, 2);  // texel
+    attribute(2, 4, 4);  // the source rectangle in the texture
+    attribute(3, 1, 8);  // colour key
     return true;
 }
 
@@ -64,44 +68,72 @@ void SpriteBatch::release() {
     vertices_.clear();
 }
 
-void SpriteBatch::bindState() const {
-    glViewport(0, 0, kScreenWidth, kScreenHeight);
+void SpriteBatch::setScale(float factorX, float factorY) const {
+    glUniform2f(scaleLocation_, factorX, factorY);
+}
+
+void SpriteBatch::bindState(const BufferScale& buffer) const {
+    glViewport(0, 0, buffer.width, buffer.height);
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
     glDisable(GL_CULL_FACE);
     glUseProgram(program_);
+    glUniform2f(screenSizeLocation_, static_cast<float>(kScreenWidth), static_cast<float>(kScreenHeight));
+    setScale(buffer.factorX(), buffer.factorY());
     glBindVertexArray(vertexArray_);
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
     glActiveTexture(GL_TEXTURE0);
     glBindSampler(0, 0);
 }
 
-void SpriteBatch::add(GLuint texture, bool colorKey, const BlitRects& rects) {
-    if (!vertices_.empty() && (texture != texture_ || colorKey != colorKey_)) flush();
+void SpriteBatch::add(GLuint texture, int textureX, int textureY, bool colorKey, const BlitRects& rects) {
+    if (!vertices_.empty() && texture != texture_) flush();
     texture_ = texture;
-    colorKey_ = colorKey;
 
     const auto x0 = static_cast<float>(rects.dest.x);
     const auto y0 = static_cast<float>(rects.dest.y);
     const auto x1 = static_cast<float>(rects.dest.x + rects.dest.w);
     const auto y1 = static_cast<float>(rects.dest.y + rects.dest.h);
-    const auto u0 = static_cast<float>(rects.source.x);
-    const auto v0 = static_cast<float>(rects.source.y);
-    const auto u1 = static_cast<float>(rects.source.x + rects.source.w);
-    const auto v1 = static_cast<float>(rects.source.y + rects.source.h);
-    vertices_.insert(vertices_.end(), {x0, y0, u0, v0, x1, y0, u1, v0, x0, y1, u0, v1,
-                                       x0, y1, u0, v1, x1, y0, u1, v0, x1, y1, u1, v1});
+    const auto u0 = static_cast<float>(textureX + rects.source.x);
+    const auto v0 = static_cast<float>(textureY + rects.source.y);
+    const auto u1 = u0 + static_cast<float>(rects.source.w);
+    const auto v1 = v0 + static_cast<float>(rects.source.h);
+    const float key = colorKey ? 1.0f : 0.0f;
+    for (const auto& [x, y, u, v] : {std::array{x0, y0, u0, v0}, std::array{x1, y0, u1, v0},
+                                     std::array{x0, y1, u0, v1}, std::array{x0, y1, u0, v1},
+                                     std::array{x1, y0, u1, v0}, std::array{x1, y1, u1, v1}}) {
+        vertices_.insert(vertices_.end(), {x, y, u, v, u0, v0, u1, v1, key});
+    }
 }
 
 void SpriteBatch::flush() {
     if (vertices_.empty()) return;
     glBindTexture(GL_TEXTURE_2D, texture_);
-    glUniform1i(colorKeyLocation_, colorKey_ ? 1 : 0);
     // A fresh store each time, so the driver need not wait for the last draw.
     glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(vertices_.size() * sizeof(float)),
                  vertices_.data(), GL_STREAM_DRAW);
     glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(vertices_.size() / kFloatsPerVertex));
     vertices_.clear();
+}
+
+void SpriteBatch::drawPicture(GLuint texture, int width, int height, float factorX, float factorY) {
+    flush();
+    glDisable(GL_DEPTH_TEST);
+    glDisable(GL_BLEND);
+    glDisable(GL_CULL_FACE);
+    glUseProgram(program_);
+    glUniform2f(screenSizeLocation_, static_cast<float>(width), static_cast<float>(height));
+    setScale(factorX, factorY);
+    glBindVertexArray(vertexArray_);
+    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
+    glActiveTexture(GL_TEXTURE0);
+    glBindSampler(0, 0);
+    // Rows from the bottom: the top of the screen shows the texture's last row.
+    const BlitRects whole{{0, 0, width, height}, {0, 0, width, height}};
+    add(texture, 0, 0, false, whole);
+    const auto h = static_cast<float>(height);
+    for (std::size_t i = 3; i < vertices_.size(); i += kFloatsPerVertex) vertices_[i] = h - vertices_[i];
+    flush();
 }
 
 }  // namespace platform::sdl
