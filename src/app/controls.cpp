@@ -1,5 +1,6 @@
 #include "app/controls.h"
 
+#include "app/screenshot.h"
 #include "platform/device_setup.h"
 
 namespace {
@@ -66,6 +67,8 @@ void keyDown(App& app, int key) {
             app.platform.destroyWindow();
             break;
         case vk::F9: s.optionsKey = 1; break;
+        case vk::F12:
+        case vk::Snapshot: takeScreenshot(app); break;
         default: break;
     }
 }

@@ -1,6 +1,7 @@
 #include "app/frame.h"
 
 #include "app/controls.h"
+#include "app/screenshot.h"
 #include "flight/flight_frame.h"
 #include "flight/flight_step.h"
 #include "flight/gates.h"
@@ -12,6 +13,7 @@
 #include "ui/cockpit.h"
 #include "ui/options_menu_screen.h"
 #include "ui/radar.h"
+#include "ui/screenshot_message.h"
 #include "ui/star_map_screen.h"
 #include "ui/station_screens.h"
 
@@ -38,6 +40,7 @@ void drawFlight(App& app) {
     drawCockpit(p, app.assets, s);
     drawClosingMessages(p, app.assets, s);
     drawOptionsMenu(p, app.assets, s);
+    drawScreenshotMessage(p, app.assets, s);
     Radar(p, app.assets, app.meshes, s, app.ErrStr);
 }
 
@@ -47,11 +50,13 @@ void drawStarMap(App& app) {
     p.setTransform(platform::TransformState::View, starMapView(s.picture.karte));
     scene3D(p, 0, [&] { drawStarMapScene(p, app.assets, app.meshes, s); });
     drawStarMapPanel(p, app.assets, s);
+    drawScreenshotMessage(p, app.assets, s);
 }
 
 void drawDocked(App& app) {
     drawStationModel(app.platform, app.assets, app.meshes, app.game);
     drawStationPanel(app.platform, app.assets, app.game);
+    drawScreenshotMessage(app.platform, app.assets, app.game);
 }
 
 void drawJump(App& app) {
@@ -69,6 +74,7 @@ void drawJump(App& app) {
         D3DMATRIX world;
         Render_Object(p, app.meshes[lpXFileCube], {s.x, s.y, s.z}, {0, 0, 0}, -190000.0f, world);
     });
+    drawScreenshotMessage(p, app.assets, s);
 }
 
 // The jump's last frame hands back the flight projection.
@@ -85,6 +91,9 @@ void render_frame(App& app) {
     GameState& s = app.game;
     Platform& p = app.platform;
     if (s.hintFrames > 0) s.hintFrames -= 1;
+    screenshotNews(app);
+    s.picture.fotoMeldung = s.fotomeldungz > 0 ? s.fotomeldung : 0;
+    if (s.fotomeldungz > 0) s.fotomeldungz -= 1;
     readMouse(app);
     prepareFrameDevice(p, app.ErrStr);
     s.ranking = computeRanking(s);

@@ -18,7 +18,7 @@ constexpr KeyName kKeyNames[] = {
     {"Left", vk::Left},   {"Up", vk::Up},         {"Right", vk::Right},     {"Down", vk::Down},
     {"Delete", vk::Delete}, {"F1", vk::F1},       {"F2", vk::F2},           {"F3", vk::F3},
     {"F4", vk::F4},       {"F5", vk::F5},         {"F6", vk::F6},           {"F7", vk::F7},
-    {"F8", vk::F8},       {"F9", vk::F9},
+    {"F8", vk::F8},       {"F9", vk::F9},         {"F12", vk::F12},         {"Print", vk::Snapshot},
 };
 
 template <typename T>

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/assets.h"
+#include "platform/platform.h"
+#include "world/game_state.h"
+
+// The screenshot key's texts, by GameState::fotomeldung (1 saved, 2 disk
+// full, 3 folder not writable, 4 failed otherwise); null for any other
+// number.
+const GameText* screenshotText(int fotomeldung);
+
+// The message the frame shows about the last screenshot, at the foot of the
+// 3D view, in every mode.
+void drawScreenshotMessage(platform::Platform& p, const Assets& assets, const GameState& s);
