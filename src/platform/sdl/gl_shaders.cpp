@@ -154,8 +154,8 @@ void main() {
 }
 )glsl";
 
+// SHARP 0 for whole factors (texel by texel), 1 between them.
 const char* const kCopyFragment = R"glsl(
-#version 330 core
 uniform sampler2D uSurface;
 uniform vec2 uScale;  // buffer pixels per picture pixel
 
@@ -176,12 +176,14 @@ bool seeThrough(vec4 c) {
 }
 
 void main() {
+#if !SHARP
+    // Whole factors never reach outside the rectangle.
+    vec4 nearest = texelFetch(uSurface, ivec2(floor(vTexel)), 0);
+    if (seeThrough(nearest)) discard;
+    fragColor = vec4(nearest.rgb, 1.0);
+#else
     vec4 nearest = texel(ivec2(floor(vTexel)));
     if (seeThrough(nearest)) discard;
-    if (uScale == floor(uScale)) {
-        fragColor = vec4(nearest.rgb, 1.0);
-        return;
-    }
     // Each texel keeps its own colour; only across its edges, over one
     // buffer pixel, it blends into the next.
     vec2 p = vTexel - 0.5;
@@ -197,6 +199,7 @@ void main() {
         weight += k[i];
     }
     fragColor = vec4(sum / weight, 1.0);
+#endif
 }
 )glsl";
 

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <string>
 
 #include "platform/sdl/gl_program.h"
 #include "platform/sdl/gl_shaders.h"
@@ -24,6 +26,8 @@ void attribute(GLuint index, int floats, int offset) {
                           reinterpret_cast<const void*>(offset * sizeof(float)));
 }
 
+bool whole(float factor) { return factor == std::floor(factor); }
+
 }  // namespace
 
 std::optional<BlitRects> clipBlit(int x, int y, const Rect& source, int surfaceWidth,
@@ -42,12 +46,17 @@ std::optional<BlitRects> clipBlit(int x, int y, const Rect& source, int surfaceW
 }
 
 bool SpriteBatch::create() {
-    program_ = buildProgram("copy", shaders::kCopyVertex, shaders::kCopyFragment);
-    if (program_ == 0) return false;
-    glUseProgram(program_);
-    glUniform1i(glGetUniformLocation(program_, "uSurface"), 0);
-    screenSizeLocation_ = glGetUniformLocation(program_, "uScreenSize");
-    scaleLocation_ = glGetUniformLocation(program_, "uScale");
+    for (int sharp = 0; sharp < 2; ++sharp) {
+        const std::string fragment =
+            std::string("#version 330 core\n#define SHARP ") + (sharp ? "1" : "0") + "\n" + shaders::kCopyFragment;
+        Program& program = programs_[sharp];
+        program.id = buildProgram(sharp ? "sharp copy" : "copy", shaders::kCopyVertex, fragment.c_str());
+        if (program.id == 0) return false;
+        glUseProgram(program.id);
+        glUniform1i(glGetUniformLocation(program.id, "uSurface"), 0);
+        program.screenSize = glGetUniformLocation(program.id, "uScreenSize");
+        program.scale = glGetUniformLocation(program.id, "uScale");
+    }
 
     glGenVertexArrays(1, &vertexArray_);
     glGenBuffers(1, &vertexBuffer_);
@@ -61,29 +70,33 @@ bool SpriteBatch::create() {
 }
 
 void SpriteBatch::release() {
-    glDeleteProgram(program_);
+    for (Program& program : programs_) {
+        glDeleteProgram(program.id);
+        program = Program{};
+    }
     glDeleteVertexArrays(1, &vertexArray_);
     glDeleteBuffers(1, &vertexBuffer_);
-    program_ = vertexArray_ = vertexBuffer_ = 0;
+    vertexArray_ = vertexBuffer_ = 0;
     vertices_.clear();
 }
 
-void SpriteBatch::setScale(float factorX, float factorY) const {
-    glUniform2f(scaleLocation_, factorX, factorY);
-}
-
-void SpriteBatch::bindState(const BufferScale& buffer) const {
-    glViewport(0, 0, buffer.width, buffer.height);
+void SpriteBatch::use(const Program& program, float width, float height, float factorX, float factorY) const {
     glDisable(GL_DEPTH_TEST);
     glDisable(GL_BLEND);
     glDisable(GL_CULL_FACE);
-    glUseProgram(program_);
-    glUniform2f(screenSizeLocation_, static_cast<float>(kScreenWidth), static_cast<float>(kScreenHeight));
-    setScale(buffer.factorX(), buffer.factorY());
+    glUseProgram(program.id);
+    glUniform2f(program.screenSize, width, height);
+    glUniform2f(program.scale, factorX, factorY);
     glBindVertexArray(vertexArray_);
     glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
     glActiveTexture(GL_TEXTURE0);
     glBindSampler(0, 0);
+}
+
+void SpriteBatch::bindState(const BufferScale& buffer) const {
+    glViewport(0, 0, buffer.width, buffer.height);
+    const bool sharp = !whole(buffer.factorX()) || !whole(buffer.factorY());
+    use(programs_[sharp], kScreenWidth, kScreenHeight, buffer.factorX(), buffer.factorY());
 }
 
 void SpriteBatch::add(GLuint texture, int textureX, int textureY, bool colorKey, const BlitRects& rects) {
@@ -118,16 +131,8 @@ void SpriteBatch::flush() {
 
 void SpriteBatch::drawPicture(GLuint texture, int width, int height, float factorX, float factorY) {
     flush();
-    glDisable(GL_DEPTH_TEST);
-    glDisable(GL_BLEND);
-    glDisable(GL_CULL_FACE);
-    glUseProgram(program_);
-    glUniform2f(screenSizeLocation_, static_cast<float>(width), static_cast<float>(height));
-    setScale(factorX, factorY);
-    glBindVertexArray(vertexArray_);
-    glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
-    glActiveTexture(GL_TEXTURE0);
-    glBindSampler(0, 0);
+    use(programs_[!whole(factorX) || !whole(factorY)], static_cast<float>(width), static_cast<float>(height), factorX,
+        factorY);
     // Rows from the bottom: the top of the screen shows the texture's last row.
     const BlitRects whole{{0, 0, width, height}, {0, 0, width, height}};
     add(texture, 0, 0, false, whole);

@@ -50,13 +50,17 @@ public:
     void drawPicture(GLuint texture, int width, int height, float factorX, float factorY);
 
 private:
-    void setScale(float factorX, float factorY) const;
+    // The program for whole factors (0) or the sharp one (1).
+    struct Program {
+        GLuint id = 0;
+        GLint scale = -1;
+        GLint screenSize = -1;
+    };
+    void use(const Program& program, float width, float height, float factorX, float factorY) const;
 
-    GLuint program_ = 0;
+    Program programs_[2];
     GLuint vertexArray_ = 0;
     GLuint vertexBuffer_ = 0;
-    GLint scaleLocation_ = -1;
-    GLint screenSizeLocation_ = -1;
 
     std::vector<float> vertices_;  // x, y, u, v, the source rectangle, the key per corner
     GLuint texture_ = 0;
