@@ -2,6 +2,7 @@
 
 #include "platform/sdl/back_buffer.h"
 #include "platform/sdl/presenter.h"
+#include "platform/sdl/retained_area.h"
 #include "platform/sdl/scene_renderer.h"
 #include "platform/sdl/screen_capture.h"
 #include "platform/sdl/sprite_batch.h"
@@ -17,6 +18,7 @@ struct GlObjects {
     SurfaceStore surfaces;
     SceneRenderer scene;
     ScreenCapture capture;
+    RetainedArea retained;
 };
 
 }  // namespace platform::sdl

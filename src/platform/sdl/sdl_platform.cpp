@@ -124,6 +124,7 @@ bool SdlPlatform::createBackBuffer(const sdl::PictureLayout& layout) {
     }
     const sdl::BackBuffer& buffer = gl_->backBuffer;
     gl_->scene.setTarget(buffer.size(), buffer.samples() > 0 ? 0 : buffer.colorTexture(), buffer.depthTexture());
+    gl_->retained.forget();
     return true;
 }
 
@@ -193,6 +194,7 @@ void SdlPlatform::releaseGl() {
     if (!context_) return;
     SDL_GL_MakeCurrent(window_, context_);
     gl_->capture.release();
+    gl_->retained.forget();
     gl_->scene.release();
     gl_->sprites.release();
     gl_->surfaces.releaseTextures();

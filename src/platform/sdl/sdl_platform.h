@@ -128,6 +128,10 @@ public:
     // (the default); off, every mesh is drawn in full.
     void setCoarseDistant(bool on);
     long coarseDraws() const;
+    // The panel's copies are left out of a frame when they are exactly the
+    // last frame's and it still shows them (the default); off, every copy
+    // is drawn every frame, which gives the same picture more slowly.
+    void setRetainedPanel(bool on);
 
     // For measuring where a frame's time goes: told before every 3D draw,
     // 2D copy or fill and before presenting. finishDrawing() waits until the
@@ -148,6 +152,10 @@ private:
     void releaseGl();
     void applySwapInterval();
     sdl::PictureLayout layoutNow() const;
+    // Draws the held panel copies that anything drawing into `rect` must
+    // come after.
+    void drawFirst(const Rect& rect);
+    Rect viewportRect() const;
     bool createBackBuffer(const sdl::PictureLayout& layout);
     bool handleWindowEvent(const SDL_Event& event);
     void toggleFullScreen();
@@ -170,6 +178,7 @@ private:
     bool softwareRenderer_ = false;
     int maxSamples_ = 0;
     sdl::PictureLayout layout_;
+    bool retainPanel_ = true;
     bool mouseWanted_ = false;  // the game asked for the mouse
     bool displayAtSixtyHertz_ = false;
 

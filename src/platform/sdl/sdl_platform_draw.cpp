@@ -53,13 +53,31 @@ void SdlPlatform::blit(int x, int y, SurfaceId source, const Rect& sourceRect, b
     const auto rects = sdl::clipBlit(x, y, sourceRect, image->width, image->height);
     if (!rects) return;
     const sdl::SurfaceTexture texture = gl_->surfaces.texture(source);
+    const sdl::Copy copy{texture.texture, texture.x, texture.y, colorKey, *rects};
+    if (retainPanel_ && gl_->retained.hold(copy)) return;
+    drawFirst(rects->dest);
     enter(Mode::Sprites);
-    gl_->sprites.add(texture.texture, texture.x, texture.y, colorKey, *rects);
+    gl_->sprites.add(copy.texture, copy.textureX, copy.textureY, copy.colorKey, copy.rects);
+}
+
+void SdlPlatform::drawFirst(const Rect& rect) {
+    if (!retainPanel_) return;
+    const std::vector<sdl::Copy> held = gl_->retained.touch(rect);
+    if (held.empty()) return;
+    enter(Mode::Sprites);
+    for (const sdl::Copy& c : held) gl_->sprites.add(c.texture, c.textureX, c.textureY, c.colorKey, c.rects);
+}
+
+void SdlPlatform::setRetainedPanel(bool on) {
+    if (retainPanel_ && !on) drawFirst(Rect{0, 0, kScreenWidth, kScreenHeight});
+    retainPanel_ = on;
+    gl_->retained.forget();
 }
 
 void SdlPlatform::fill(const Rect& rect, std::uint32_t color) {
     if (!deviceReady_) return;
     if (probe_) probe_(DrawProbe{DrawProbe::Copy, 0, 0});
+    drawFirst(rect);
     gl_->sprites.flush();
     Rect scissor;
     if (!screenScissor(rect, gl_->backBuffer.size(), scissor)) return;
@@ -73,6 +91,12 @@ void SdlPlatform::fill(const Rect& rect, std::uint32_t color) {
 
 void SdlPlatform::flip() {
     if (deviceReady_) {
+        const std::vector<sdl::Copy> held = gl_->retained.endFrame();
+        if (!held.empty()) {
+            if (probe_) probe_(DrawProbe{DrawProbe::Copy, 0, 0});
+            enter(Mode::Sprites);
+            for (const sdl::Copy& c : held) gl_->sprites.add(c.texture, c.textureX, c.textureY, c.colorKey, c.rects);
+        }
         if (probe_) probe_(DrawProbe{DrawProbe::Present, 0, 0});
         enter(Mode::None);
         gl_->backBuffer.resolve();
@@ -109,6 +133,7 @@ void SdlPlatform::finishDrawing() {
 
 Image SdlPlatform::readBackBuffer() {
     if (!deviceReady_) return Image(kScreenWidth, kScreenHeight);
+    drawFirst(Rect{0, 0, kScreenWidth, kScreenHeight});
     gl_->sprites.flush();
     gl_->backBuffer.resolve();
     return gl_->backBuffer.read();
@@ -130,6 +155,11 @@ Image SdlPlatform::readShown() {
 }
 
 // ---------------------------------------------------------------- 3D state
+
+Rect SdlPlatform::viewportRect() const {
+    const sdl::Viewport& v = gl_->scene.state().viewport;
+    return Rect{v.x, v.y, v.width, v.height};
+}
 
 bool SdlPlatform::setViewport(int x, int y, int width, int height, float minZ, float maxZ) {
     const sdl::Viewport viewport{x, y, width, height, minZ, maxZ};
@@ -209,6 +239,7 @@ MeshId SdlPlatform::createMesh(const std::vector<MeshVertex>& vertices,
 
 void SdlPlatform::clear(bool target, std::uint32_t color, bool zbuffer, float depth) {
     if (!deviceReady_) return;
+    drawFirst(viewportRect());
     enter(Mode::Scene);
     gl_->scene.clear(target, color, zbuffer, depth);
 }
@@ -220,6 +251,7 @@ void SdlPlatform::endScene() {}
 void SdlPlatform::drawMesh(MeshId mesh, int firstIndex, int indexCount, float vertexScale) {
     if (!deviceReady_) return;
     if (probe_) probe_(DrawProbe{DrawProbe::Mesh, mesh, gl_->scene.state().viewport.width});
+    drawFirst(viewportRect());
     enter(Mode::Scene);
     gl_->scene.draw(mesh, firstIndex, indexCount, vertexScale);
 }
