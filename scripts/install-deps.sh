@@ -23,6 +23,8 @@ packages=(
   fonts-dejavu-core
   xvfb
   xauth
+  openbox
+  libx11-dev
 )
 
 missing=()
