@@ -209,6 +209,8 @@ TEST_F(NativePicture, CopiesScaleSharplyAndTheKeyStillCutsOut) {
         const sdl::BufferScale b = p.layout().buffer;
         ASSERT_EQ(b.width, w == 2048 ? 2048 : 1440);
         const SurfaceId cells = surfaces();
+        p.setViewport(0, 0, 192, 192, 0, 1);  // the radar's square, in the buffer's pixels
+        p.clear(true, 0x00FF00, true, 1.0f);
         p.blit(100, 100, cells, {0, 0, 16, 16}, false);
         p.blit(200, 100, cells, {0, 0, 16, 16}, false);
         p.blit(200, 100, cells, {16, 0, 16, 16}, true);
@@ -232,13 +234,18 @@ TEST_F(NativePicture, CopiesScaleSharplyAndTheKeyStillCutsOut) {
                 for (int x = 200; x < 232; ++x) ASSERT_EQ(shot.at(x, y), at(x / 2.0f, y / 2.0f));
             }
         }
-        // Across the stroke, one blended pixel at most on either side.
+        EXPECT_EQ(shot.at(b.x(192) - 1, b.y(192) - 1), 0x00FF00u);
+        EXPECT_NE(shot.at(b.x(192), b.y(192) - 1), 0x00FF00u);
+        // Across the stroke one blended pixel on either side at most, and
+        // between whole factors at least one: not the uneven steps of
+        // nearest scaling.
         int blended = 0;
         for (int x = b.x(102); x < b.x(107); ++x) {
             const std::uint32_t c = shot.at(x, b.y(101) + 1);
             blended += c != 0 && c != 0xFFFFFF;
         }
         EXPECT_LE(blended, 2);
+        if (w != 2048) EXPECT_GE(blended, 1);
         p.release();
     }
 }

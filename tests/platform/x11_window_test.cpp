@@ -15,11 +15,32 @@
 #include "platform/sdl/presenter.h"
 #include "platform/sdl/sdl_platform.h"
 
+// Last: its macros (None, Button1 ...) would clash with the names above.
+#include <X11/Xlib.h>
+
 namespace {
 
 using namespace platform;
 
-// A window manager of its own for the test's life.
+// Whether a window manager has announced itself on the root window.
+bool managerRunning() {
+    Display* display = XOpenDisplay(nullptr);
+    if (!display) return false;
+    const Atom check = XInternAtom(display, "_NET_SUPPORTING_WM_CHECK", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long items = 0, after = 0;
+    unsigned char* data = nullptr;
+    const bool running = XGetWindowProperty(display, DefaultRootWindow(display), check, 0, 1, False,
+                                            AnyPropertyType, &type, &format, &items, &after, &data) == Success &&
+                         items > 0;
+    if (data) XFree(data);
+    XCloseDisplay(display);
+    return running;
+}
+
+// A window manager of its own for the test's life, running before a
+// window is made (SDL waits for the window to be mapped).
 struct WindowManager {
     pid_t pid = -1;
     explicit WindowManager(bool start) {
@@ -29,7 +50,9 @@ struct WindowManager {
             execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
             _exit(127);
         }
-        std::this_thread::sleep_for(std::chrono::seconds(1));
+        for (int i = 0; i < 150 && !managerRunning(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
     }
     ~WindowManager() {
         if (pid <= 0) return;
@@ -68,6 +91,7 @@ TEST(X11Window, AltReturnLaysThePictureOutForTheRealWindow) {
     for (bool manager : {false, true}) {
         SCOPED_TRACE(manager ? "openbox" : "no window manager");
         WindowManager wm(manager);
+        ASSERT_EQ(managerRunning(), manager);
         SdlPlatform p;
         p.setWindowed(true);
         ASSERT_TRUE(p.registerWindowClass() && p.createWindow("test") && p.createDisplay() && p.setDisplayMode() &&

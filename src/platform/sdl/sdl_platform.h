@@ -132,6 +132,10 @@ public:
     // last frame's and it still shows them (the default); off, every copy
     // is drawn every frame, which gives the same picture more slowly.
     void setRetainedPanel(bool on);
+    // The draw calls the 2D copies took so far, and the frames whose panel
+    // was kept.
+    long copyDraws() const;
+    long panelsKept() const;
 
     // For measuring where a frame's time goes: told before every 3D draw,
     // 2D copy or fill and before presenting. finishDrawing() waits until the

@@ -125,6 +125,10 @@ void SdlPlatform::setCoarseDistant(bool on) { gl_->scene.setCoarseDistant(on); }
 
 long SdlPlatform::coarseDraws() const { return gl_->scene.coarseDraws(); }
 
+long SdlPlatform::copyDraws() const { return gl_->sprites.draws(); }
+
+long SdlPlatform::panelsKept() const { return gl_->retained.framesKept(); }
+
 void SdlPlatform::finishDrawing() {
     if (!deviceReady_) return;
     gl_->sprites.flush();

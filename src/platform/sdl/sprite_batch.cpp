@@ -127,6 +127,7 @@ void SpriteBatch::flush() {
                  vertices_.data(), GL_STREAM_DRAW);
     glDrawArrays(GL_TRIANGLES, 0, static_cast<GLsizei>(vertices_.size() / kFloatsPerVertex));
     vertices_.clear();
+    ++draws_;
 }
 
 void SpriteBatch::drawPicture(GLuint texture, int width, int height, float factorX, float factorY) {

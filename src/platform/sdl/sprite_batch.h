@@ -43,6 +43,8 @@ public:
     // Draws what is queued.
     void flush();
     bool empty() const { return vertices_.empty(); }
+    // Draw calls made so far.
+    long draws() const { return draws_; }
 
     // Draws a whole picture stored bottom row first (a framebuffer's
     // texture) into the bound framebuffer's viewport, scaled by the given
@@ -64,6 +66,7 @@ private:
 
     std::vector<float> vertices_;  // x, y, u, v, the source rectangle, the key per corner
     GLuint texture_ = 0;
+    long draws_ = 0;
 };
 
 }  // namespace platform::sdl
