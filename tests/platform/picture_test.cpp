@@ -81,6 +81,9 @@ TEST(RetainedAreaTest, KeepsOnlyWhatTheBufferStillShows) {
         {{panel, other}, Rect{0, 0, 768, 768}, 0},   // the view beside it: kept
         {{panel, other}, Rect{700, 0, 100, 100}, 0}, // into it: drawn at once
         {{panel, other}, std::nullopt, 2},           // so the next frame draws
+        {{panel, other}, std::nullopt, 0},
+        {{}, Rect{700, 0, 100, 100}, 0},             // no copies, but a 3D draw into it
+        {{panel, other}, std::nullopt, 2},           // draws again
         {{copy(768, 0, 256, 768, 0, true), other}, std::nullopt, 1},  // keyed: not held
         {{panel, other}, std::nullopt, 2},           // the keyed copy changed it
     };
