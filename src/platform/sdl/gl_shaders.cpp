@@ -185,20 +185,14 @@ void main() {
     vec4 nearest = texel(ivec2(floor(vTexel)));
     if (seeThrough(nearest)) discard;
     // Each texel keeps its own colour; only across its edges, over one
-    // buffer pixel, it blends into the next.
+    // buffer pixel, it blends into the next: one linear fetch at a place
+    // moved toward the nearest texel's centre, kept inside the rectangle.
+    // A keyed copy stays texel by texel, so that no black seeps in.
     vec2 p = vTexel - 0.5;
-    vec2 w = clamp((fract(p) - 0.5) * uScale + 0.5, 0.0, 1.0);
-    ivec2 b = ivec2(floor(p));
-    vec4 c[4] = vec4[4](texel(b), texel(b + ivec2(1, 0)), texel(b + ivec2(0, 1)), texel(b + ivec2(1, 1)));
-    float k[4] = float[4]((1.0 - w.x) * (1.0 - w.y), w.x * (1.0 - w.y), (1.0 - w.x) * w.y, w.x * w.y);
-    vec3 sum = vec3(0.0);
-    float weight = 0.0;
-    for (int i = 0; i < 4; ++i) {
-        if (seeThrough(c[i])) continue;  // adds nothing, as it would not show
-        sum += c[i].rgb * k[i];
-        weight += k[i];
-    }
-    fragColor = vec4(sum / weight, 1.0);
+    vec2 at = floor(p) + clamp((fract(p) - 0.5) * uScale + 0.5, 0.0, 1.0) + 0.5;
+    at = clamp(at, vRect.xy + 0.5, vRect.zw - 0.5);
+    fragColor = vKey > 0.5 ? vec4(nearest.rgb, 1.0)
+                           : vec4(texture(uSurface, at / vec2(textureSize(uSurface, 0))).rgb, 1.0);
 #endif
 }
 )glsl";
