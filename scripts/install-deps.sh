@@ -34,6 +34,8 @@ packages=(
   appstream
   lintian
   man-db
+  openbox
+  libx11-dev
 )
 
 missing=()

@@ -49,6 +49,10 @@ struct App final : Services {
     std::uint32_t pauseBild = 0;   // when the paused picture was last drawn (0: not yet)
     Einstellungen einstellungen;   // as the settings file has them
     std::filesystem::path einstellungsdatei;  // where changes are saved; empty: nowhere
+    // What the command line chose for this run only, until the player
+    // chooses otherwise on the settings screen.
+    bool fensterAufRuf = false;
+    std::optional<Aufloesung> aufloesungAufRuf;
     Einstellungsbild einstellungsbild;  // the settings screen, while open
     Eingabe eingabe;
     bool endeGesichert = false;    // the game ends and its autosave is written

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string>
 
+#include "app/screenshot.h"
 #include "app/settings_screen.h"
 #include "platform/device_setup.h"
 #include "platform/error_texts.h"
@@ -209,6 +210,7 @@ void aktionDruecken(App& app, Aktion a) {
         case Aktion::Gigabombe: s.gigabombKey = 1; break;
         case Aktion::Anleitung: anleitungOeffnen(app); break;
         case Aktion::Optionen: s.optionsKey = 1; break;
+        case Aktion::Bildschirmfoto: takeScreenshot(app); break;
         case Aktion::Ende:
         case Aktion::Anzahl: break;
     }

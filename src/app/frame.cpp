@@ -1,6 +1,7 @@
 #include "app/frame.h"
 
 #include "app/controls.h"
+#include "app/screenshot.h"
 #include "flight/flight_frame.h"
 #include "flight/flight_step.h"
 #include "flight/gates.h"
@@ -13,6 +14,7 @@
 #include "ui/options_menu_screen.h"
 #include "ui/radar.h"
 #include "ui/settings_screen.h"
+#include "ui/screenshot_message.h"
 #include "ui/star_map_screen.h"
 #include "ui/station_screens.h"
 
@@ -39,6 +41,7 @@ void drawFlight(App& app) {
     drawCockpit(p, app.assets, app.sprache.texte, s);
     drawClosingMessages(p, app.assets, app.sprache.texte, s);
     drawOptionsMenu(p, app.assets, app.sprache.texte, s);
+    drawScreenshotMessage(p, app.assets, app.sprache.texte, s);
     Radar(p, app.assets, app.meshes, s, app.ErrStr);
 }
 
@@ -48,11 +51,13 @@ void drawStarMap(App& app) {
     p.setTransform(platform::TransformState::View, starMapView(s.picture.karte));
     scene3D(p, 0, [&] { drawStarMapScene(p, app.assets, app.meshes, s); });
     drawStarMapPanel(p, app.assets, app.sprache.texte, s);
+    drawScreenshotMessage(p, app.assets, app.sprache.texte, s);
 }
 
 void drawDocked(App& app) {
     drawStationModel(app.platform, app.assets, app.meshes, app.game);
     drawStationPanel(app.platform, app.assets, app.sprache.texte, app.game);
+    drawScreenshotMessage(app.platform, app.assets, app.sprache.texte, app.game);
 }
 
 void drawJump(App& app) {
@@ -70,6 +75,7 @@ void drawJump(App& app) {
         D3DMATRIX world;
         Render_Object(p, app.meshes[lpXFileCube], {s.x, s.y, s.z}, {0, 0, 0}, -190000.0f, world);
     });
+    drawScreenshotMessage(p, app.assets, app.sprache.texte, s);
 }
 
 // The jump's last frame hands back the flight projection.
@@ -105,6 +111,9 @@ void render_frame(App& app) {
     GameState& s = app.game;
     Platform& p = app.platform;
     if (s.hintFrames > 0) s.hintFrames -= 1;
+    screenshotNews(app);
+    s.picture.fotoMeldung = s.fotomeldungz > 0 ? s.fotomeldung : 0;
+    if (s.fotomeldungz > 0) s.fotomeldungz -= 1;
     readMouse(app);
     prepareFrameDevice(p, app.ErrStr);
     s.ranking = computeRanking(s);

@@ -13,6 +13,7 @@
 #include "app/app.h"
 #include "app/input_script.h"
 #include "app/settings_file.h"
+#include "app/settings_screen.h"
 #include "platform/data_files.h"
 #include "platform/error_texts.h"
 #include "platform/sdl/sdl_platform.h"
@@ -22,6 +23,7 @@ namespace {
 struct Settings {
     bool windowed = false;
     std::string lang;
+    std::optional<Aufloesung> scale;
     bool help = false;
     bool version = false;
     std::string data;
@@ -50,6 +52,14 @@ constexpr Option kOptions[] = {
      [](Settings& s, const char*) { return s.windowed = true; }},
     {"--lang", "de|en", "speak German or English, not the desktop's language",
      [](Settings& s, const char* v) { return knownLanguage(s.lang = v); }},
+    {"--render-scale", "native|original",
+     "draw the picture at the pixels it is shown with, or at 1024 x 768 scaled when shown (by default native "
+     "on a graphics card, original on a software renderer)",
+     [](Settings& s, const char* v) {
+         const std::string_view w = v;
+         s.scale = w == "native" ? Aufloesung::Bildschirm : Aufloesung::Original;
+         return w == "native" || w == "original";
+     }},
     {"--data", "DIR", "read the data files from DIR",
      [](Settings& s, const char* v) { return !(s.data = v).empty(); }},
     {"--script", "FILE", "play the input recorded in FILE (for automated runs)",
@@ -171,11 +181,14 @@ int main(int argc, char** argv) {
     platform::SdlPlatform::setApplicationId(STERNFAHRT_APP_ID);
     auto sdl = std::make_unique<platform::SdlPlatform>();
     sdl->setWindowed(settings.windowed || !einstellungen.vollbild);
+    sdl->setRenderScale(renderScale(settings.scale.value_or(einstellungen.aufloesung)));
     std::unique_ptr<platform::Platform> platform = std::move(sdl);
     App app(*platform);
     app.sprachwunsch = settings.lang.empty() ? einstellungen.sprache : settings.lang;
     app.einstellungen = std::move(einstellungen);
     app.einstellungsdatei = datei;
+    app.fensterAufRuf = settings.windowed;
+    app.aufloesungAufRuf = settings.scale;
 
     std::string looked;
     const auto data = findData(settings, looked);

@@ -1,5 +1,6 @@
 #include "app/settings_file.h"
 
+#include <array>
 #include <charconv>
 #include <cstdio>
 #include <fstream>
@@ -18,6 +19,7 @@ constexpr std::uintmax_t kGroessteDatei = 64 * 1024;
 constexpr std::string_view kSchluessel[] = {
     "faster", "slower", "stop", "left", "right", "up", "down", "stop-turning", "fire", "missile", "decoy",
     "giga-bomb", "rear-view", "headlight", "view-farther", "view-nearer", "pause", "options", "manual", "quit",
+    "screenshot",
 };
 static_assert(std::size(kSchluessel) == kAktionen);
 
@@ -56,6 +58,10 @@ std::optional<std::array<int, kTastenJeAktion>> tasten(std::string_view v) {
     return out;
 }
 
+// The render scale's words, by enum Aufloesung.
+constexpr std::array<std::string_view, static_cast<std::size_t>(Aufloesung::Anzahl)> kAufloesungen{"auto", "native",
+                                                                                                   "original"};
+
 std::optional<Aktion> aktionNamens(std::string_view name) {
     for (int i = 0; i < kAktionen; ++i) {
         if (kSchluessel[i] == name) return static_cast<Aktion>(i);
@@ -83,6 +89,15 @@ std::optional<std::string> setze(Einstellungen& e, std::string_view name, std::s
         return std::nullopt;
     }
     if (name == "fullscreen") return ja(e.vollbild);
+    if (name == "render-scale") {
+        for (int i = 0; i < static_cast<int>(Aufloesung::Anzahl); ++i) {
+            if (wert == kAufloesungen[i]) {
+                e.aufloesung = static_cast<Aufloesung>(i);
+                return std::nullopt;
+            }
+        }
+        return std::string("auto, native or original");
+    }
     if (name == "volume") return nummer(e.lautstaerke, kLautstaerke);
     if (name == "mouse-sensitivity") return nummer(e.maus, kMaus);
     if (name == "invert-mouse-y") return ja(e.mausUmkehren);
@@ -152,6 +167,8 @@ std::string formatSettings(const Einstellungen& e) {
     };
     add("language", e.sprache.empty() ? "auto" : e.sprache, "de, en, or auto for the desktop's");
     add("fullscreen", janein(e.vollbild), "yes: full screen, no: a window");
+    add("render-scale", std::string(kAufloesungen[static_cast<std::size_t>(e.aufloesung)]),
+        "auto, native (the display's pixels), original (1024 x 768)");
     add("volume", std::to_string(e.lautstaerke), "sound effects, 0..100 percent");
     add("mouse-sensitivity", std::to_string(e.maus), "25..400 percent");
     add("invert-mouse-y", janein(e.mausUmkehren), "yes: the mouse pitches the other way");

@@ -41,7 +41,17 @@ void aendern(App& app, int richtung) {
     if (zeile >= kEinstellungsreihen) return;
     switch (static_cast<Einstellungszeile>(zeile)) {
         case Einstellungszeile::Sprache: e.sprache = app.sprache.code == "de" ? "en" : "de"; break;
-        case Einstellungszeile::Bildschirm: e.vollbild = !e.vollbild; break;
+        case Einstellungszeile::Bildschirm:
+            e.vollbild = !settingsInEffect(app).vollbild;
+            app.fensterAufRuf = false;
+            break;
+        case Einstellungszeile::Aufloesung: {
+            constexpr int n = static_cast<int>(Aufloesung::Anzahl);
+            const int jetzt = static_cast<int>(settingsInEffect(app).aufloesung);
+            e.aufloesung = static_cast<Aufloesung>((jetzt + richtung + n) % n);
+            app.aufloesungAufRuf.reset();
+            break;
+        }
         case Einstellungszeile::Lautstaerke: e.lautstaerke = schritt(e.lautstaerke, richtung, kLautstaerke); break;
         case Einstellungszeile::Maus: e.maus = schritt(e.maus, richtung, kMaus); break;
         case Einstellungszeile::MausUmkehren: e.mausUmkehren = !e.mausUmkehren; break;
@@ -60,6 +70,8 @@ void waehlen(App& app) {
         schliessen(app);
     } else if (bild.zeile == kStandardreihe) {
         app.einstellungen = Einstellungen{};
+        app.fensterAufRuf = false;
+        app.aufloesungAufRuf.reset();
         sichern(app);
     } else if (bild.zeile >= kErsteAktionsreihe) {
         bild.erfassen = true;
@@ -193,16 +205,32 @@ void settingsFrame(App& app) {
     Einstellungsbild& bild = app.einstellungsbild;
     if (bild.meldungz > 0 && --bild.meldungz == 0) bild.meldung.reset();
     prepareFrameDevice(app.platform, app.ErrStr);
-    drawSettingsScreen(app.platform, app.assets, app.sprache.texte, app.einstellungen, bild, app.sprache.code);
+    drawSettingsScreen(app.platform, app.assets, app.sprache.texte, settingsInEffect(app), bild, app.sprache.code);
     app.platform.flip();
 }
 
+Einstellungen settingsInEffect(const App& app) {
+    Einstellungen e = app.einstellungen;
+    if (app.fensterAufRuf) e.vollbild = false;
+    if (app.aufloesungAufRuf) e.aufloesung = *app.aufloesungAufRuf;
+    return e;
+}
+
+platform::RenderScale renderScale(Aufloesung a) {
+    switch (a) {
+        case Aufloesung::Bildschirm: return platform::RenderScale::Native;
+        case Aufloesung::Original: return platform::RenderScale::Original;
+        default: return platform::RenderScale::Automatic;
+    }
+}
+
 void applySettings(App& app) {
-    const Einstellungen& e = app.einstellungen;
+    const Einstellungen e = settingsInEffect(app);
     if (!e.sprache.empty() && e.sprache != app.sprache.code) {
         app.sprache = chooseLanguage(e.sprache, localeVariablesOfProcess(), catalogueDirectory());
         languagePlates(app);
     }
     if (app.platform.fullScreen() != e.vollbild) app.platform.setFullScreen(e.vollbild);
+    app.platform.setRenderScale(renderScale(e.aufloesung));
     app.platform.setEffectsVolume(e.lautstaerke);
 }

@@ -14,5 +14,10 @@ void settingsInput(App& app, const platform::Message& message);
 // One picture of the screen, and its message counted down.
 void settingsFrame(App& app);
 
-// Makes changed settings take effect: the language, the window, the volume.
+// The settings in effect: the file's, unless the command line chose a
+// window or a render scale for this run.
+Einstellungen settingsInEffect(const App& app);
+platform::RenderScale renderScale(Aufloesung a);
+// Makes changed settings take effect: the language, the window, the render
+// scale, the volume.
 void applySettings(App& app);

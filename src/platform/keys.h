@@ -13,7 +13,7 @@ namespace vk {
 constexpr int Back = 42, Return = 40, KeypadEnter = 88, Shift = 225, RightShift = 229, Pause = 72,
               Escape = 41, Space = 44, Prior = 75, Next = 78, Left = 80, Up = 82, Right = 79, Down = 81,
               Delete = 76, F1 = 58, F2 = 59, F3 = 60, F4 = 61, F5 = 62, F6 = 63, F7 = 64, F8 = 65, F9 = 66,
-              F10 = 67, F11 = 68, F12 = 69, Print = 70, Count = 512;
+              F10 = 67, F11 = 68, F12 = 69, Print = 70, Snapshot = Print, Count = 512;
 }
 
 // A gamepad's buttons, as SDL's game controller numbers them, and its two

@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -114,6 +115,17 @@ constexpr std::uint32_t Pressed = 0x80;
 constexpr int BufferSize = 32;
 }  // namespace mouse
 
+// ---------------------------------------------------------------- screenshots
+
+// How saving a picture file ended.
+// How many pixels the picture is drawn with: Automatic chooses Native on a
+// graphics card and Original on a software renderer, where every pixel
+// costs; Native draws at the pixels the window shows it with, Original at
+// 1024 x 768, scaled up when presented.
+enum class RenderScale { Automatic, Native, Original };
+
+enum class PictureSaved { Saved, DiskFull, NotWritable, Failed };
+
 // ---------------------------------------------------------------- the table
 
 class Platform {
@@ -193,6 +205,16 @@ public:
     // given out again. Unknown ids, 0 and a second release do nothing.
     virtual void destroyMesh(MeshId mesh) = 0;
 
+    // --- screenshots
+    // Saves the next picture shown, at the size it is shown, as a PNG file
+    // `name`.png in `folder` (made if missing; "-2", "-3" ... added to a name
+    // already taken), written on a worker thread so that no frame waits for
+    // it. False while the last one is still being saved.
+    virtual bool saveScreenshot(const std::string& folder, const std::string& name) = 0;
+    // How the last screenshot ended, once, when it has; with the path it
+    // got.
+    virtual std::optional<PictureSaved> screenshotSaved(std::string* path = nullptr) = 0;
+
     // --- sound: one voice
     // Plays a sound file of the data directory, by its name; cuts off what
     // plays.
@@ -203,6 +225,7 @@ public:
     // --- the window on the desktop, and the keyboard's layout
     virtual void setFullScreen(bool on) = 0;
     virtual bool fullScreen() const = 0;
+    virtual void setRenderScale(RenderScale scale) = 0;
     // What the player's keyboard layout prints on a key, in the font's
     // characters.
     virtual std::string keyLabel(int key) const = 0;

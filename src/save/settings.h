@@ -15,7 +15,7 @@
 // move the cursors.
 enum class Aktion : std::uint8_t {
     Schneller, Langsamer, Stopp, Links, Rechts, Hoch, Runter, Geradeaus, Feuer, Rakete, Abwehr, Gigabombe,
-    Rueckblick, Scheinwerfer, SichtWeiter, SichtNaeher, Pause, Optionen, Anleitung, Ende, Anzahl
+    Rueckblick, Scheinwerfer, SichtWeiter, SichtNaeher, Pause, Optionen, Anleitung, Ende, Bildschirmfoto, Anzahl
 };
 constexpr int kAktionen = static_cast<int>(Aktion::Anzahl);
 constexpr int kTastenJeAktion = 2;
@@ -53,6 +53,7 @@ inline constexpr std::array<Aktionszeile, kAktionen> kAktionszeilen{{
     {{vk::F9, 0}, pad::Start},                                // Optionen
     {{vk::F8, 0}, pad::None},                                 // Anleitung
     {{vk::Escape, 0}, pad::None},                             // Ende
+    {{vk::F12, vk::Print}, pad::None},                        // Bildschirmfoto
 }};
 
 constexpr TextId aktionsname(Aktion a) { return TextId::Aktionsname + static_cast<int>(a); }
@@ -92,10 +93,16 @@ private:
     std::array<int, kAktionen> knoepfe_{};
 };
 
+// How many pixels the picture is drawn with: at the display's on a
+// graphics card and at 1024 x 768 on a software renderer, at the display's,
+// or at 1024 x 768 scaled up when shown.
+enum class Aufloesung : std::uint8_t { Automatisch, Bildschirm, Original, Anzahl };
+
 // The player's settings, kept in the settings file.
 struct Einstellungen {
     std::string sprache;        // "de" or "en"; empty: the desktop's
     bool vollbild = true;
+    Aufloesung aufloesung = Aufloesung::Automatisch;
     int lautstaerke = 100;      // the effects, percent
     int maus = 100;             // mouse sensitivity, percent
     bool mausUmkehren = false;  // moving the mouse up pitches the other way
@@ -115,9 +122,9 @@ inline constexpr Zahlbereich kLautstaerke{0, 100, 10};
 inline constexpr Zahlbereich kMaus{25, 400, 25};
 inline constexpr Zahlbereich kTotzone{0, 90, 5};
 
-// The rows of the settings screen: the eight settings, one row for each
+// The rows of the settings screen: the nine settings, one row for each
 // action's bindings, back to the settings a new player has, and back.
-enum class Einstellungszeile { Sprache, Bildschirm, Lautstaerke, Maus, MausUmkehren, Totzone, PadUmkehren,
+enum class Einstellungszeile { Sprache, Bildschirm, Aufloesung, Lautstaerke, Maus, MausUmkehren, Totzone, PadUmkehren,
                                PauseOhneFokus, Anzahl };
 constexpr int kEinstellungsreihen = static_cast<int>(Einstellungszeile::Anzahl);
 constexpr int kErsteAktionsreihe = kEinstellungsreihen;

@@ -30,6 +30,7 @@ void wert(TextLayer& t, int y, const Einstellungen& e, int zeile, const std::str
     switch (static_cast<Einstellungszeile>(zeile)) {
         case Einstellungszeile::Sprache: t.Text(kWert, y, sprachname(sprache)); break;
         case Einstellungszeile::Bildschirm: t.Text(kWert, y, e.vollbild ? TextId::Vollbild : TextId::Fenster); break;
+        case Einstellungszeile::Aufloesung: t.Text(kWert, y, TextId::Aufloesung + static_cast<int>(e.aufloesung)); break;
         case Einstellungszeile::Lautstaerke: t.Var(kWert + 32, y, static_cast<std::uint32_t>(e.lautstaerke)); break;
         case Einstellungszeile::Maus: t.Var(kWert + 32, y, static_cast<std::uint32_t>(e.maus)); break;
         case Einstellungszeile::MausUmkehren: janein(e.mausUmkehren); break;

@@ -38,6 +38,7 @@ struct Picture {
     bool bergbauMeldung = false;
     bool gameOverMeldung = false;
     float sprungSicht = 1.0f;      // the jump animation's field of view
+    std::int32_t fotoMeldung = 0;  // the screenshot's message shown, 0 none
 
     // The star map as this frame's step saw it, before a jump moved the
     // ship: the current system's place on the chart, the camera's distance
@@ -169,6 +170,11 @@ struct GameState {
     // the cockpit's message that the mission is done
     bool missionskampf = false;
     std::int32_t missionsmeldungz = 0;
+    // --- the screenshot key: how the last screenshot ended (1 saved, 2 disk
+    // full, 3 folder not writable, 4 failed otherwise) and the frames left
+    // to say so
+    std::int32_t fotomeldung = 0;
+    std::int32_t fotomeldungz = 0;
     // --- the options menu: why the last save or load did not work, and
     // the frames left to show it (save/options_menu.h)
     std::int32_t menuMeldung = 0;

@@ -595,6 +595,7 @@ constexpr Eintrag kTexte[] = {
     // --- the settings screen's rows, and the actions
     {TextId::Einstellung, {22, 1}, N_("Sprache")},
     {weiter, {22, 1}, N_("Bildschirm")},
+    {weiter, {22, 1}, N_("Aufloesung")},
     {weiter, {22, 1}, N_("Lautstaerke")},
     {weiter, {22, 1}, N_("Maus: Empfindlichkeit")},
     {weiter, {22, 1}, N_("Maus: hoch/runter um")},
@@ -623,12 +624,24 @@ constexpr Eintrag kTexte[] = {
     {weiter, {22, 1}, N_("Spieloptionen")},
     {weiter, {22, 1}, N_("Anleitung, Ende")},
     {weiter, {22, 1}, N_("Spiel beenden")},
+    {weiter, {22, 1}, N_("Bildschirmfoto")},
 
     // --- the words the cockpit's plates carry beside their lamp or arrow
     {TextId::Schild, {10, 1}, N_("Vorne")},
     {weiter, {10, 1}, N_("Hinten")},
     {weiter, {10, 1}, N_("Ein")},
     {weiter, {10, 1}, N_("Aus")},
+
+    // --- what the screenshot key says, at the foot of the 3D view
+    {TextId::Fotomeldung, {46, 1}, N_("Bildschirmfoto gespeichert")},
+    {weiter, {46, 1}, N_("Bildschirmfoto: Festplatte voll")},
+    {weiter, {46, 1}, N_("Bildschirmfoto: Ordner nicht beschreibbar")},
+    {weiter, {46, 1}, N_("Bildschirmfoto fehlgeschlagen")},
+
+    // --- how many pixels the picture is drawn with, on the settings screen
+    {TextId::Aufloesung, {16, 1}, N_("automatisch")},
+    {weiter, {16, 1}, N_("nativ")},
+    {weiter, {16, 1}, N_("1024 x 768")},
 };
 
 // Each name stands at its place, each group member follows its group's

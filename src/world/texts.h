@@ -52,9 +52,11 @@ enum class TextId : std::uint16_t {
     Stationstitel = Kanonenname + 5,          // by station kind
     Stationsbuchstabe = Stationstitel + 4,    // the cockpit's letter of each kind
     Einstellung = Stationsbuchstabe + 4,      // the settings screen's rows, by Einstellungszeile
-    Aktionsname = Einstellung + 10,           // the actions, by enum Aktion
-    Schild = Aktionsname + 20,                // the words on the cockpit's plates, by kSchilder
-    Anzahl = Schild + 4,
+    Aktionsname = Einstellung + 11,           // the actions, by enum Aktion
+    Schild = Aktionsname + 21,                // the words on the cockpit's plates, by kSchilder
+    Fotomeldung = Schild + 4,                 // the screenshot key's messages, by fotomeldung 1..4
+    Aufloesung = Fotomeldung + 4,             // the settings screen's words, by enum Aufloesung
+    Anzahl = Aufloesung + 3,
 };
 
 constexpr int kTextAnzahl = static_cast<int>(TextId::Anzahl);

@@ -15,12 +15,12 @@
 TEST(Restart, TheSettingsTheKeysAndTheAutosaveSurvive) {
     TempWorkDir dir;  // the user's folders too
     // The options menu (F9), its settings row (Down held for twelve rows),
-    // faster's row in the screen (eight rows down), bound to W, and back.
+    // faster's row in the screen (nine rows down), bound to W, and back.
     std::ofstream("first.rec") << "10 keydown F9\n11 keyup F9\n12 keydown Down\n62 keyup Down\n"
                                   "63 keydown Return\n64 keyup Return\n"
                                << [] {
                                       std::string rows;
-                                      for (int i = 0; i < 8; ++i) {
+                                      for (int i = 0; i < 9; ++i) {
                                           rows += std::to_string(70 + 2 * i) + " keydown Down\n" +
                                                   std::to_string(71 + 2 * i) + " keyup Down\n";
                                       }

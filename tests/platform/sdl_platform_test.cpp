@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "assetgen/wav_writer.h"
+#include "support/gl_driver.h"
 #include "platform/sdl/event_pump.h"
 #include "platform/sdl/frame_pacer.h"
 #include "platform/sdl/presenter.h"
@@ -20,10 +21,6 @@
 #include "support/run_tool.h"
 #include "support/temp_dir.h"
 
-#if defined(__SANITIZE_ADDRESS__)
-#include <dlfcn.h>
-#include <link.h>
-#endif
 
 namespace {
 
@@ -32,30 +29,6 @@ using namespace platform;
 constexpr std::uint32_t kRed = 0xFF0000, kGreen = 0x00FF00, kBlue = 0x0000FF;
 constexpr float kPi = 3.14159265f;
 
-#if defined(__SANITIZE_ADDRESS__)
-// Mesa's driver and LLVM keep heap blocks in their globals for the life of
-// the process. Once SDL_Quit unloads them those blocks look leaked, from
-// modules LeakSanitizer can no longer name; so the driver stays loaded.
-void keepGlDriverLoaded() {
-    std::vector<std::string> names;
-    dl_iterate_phdr(
-        [](dl_phdr_info* info, std::size_t, void* out) {
-            const std::string name = info->dlpi_name ? info->dlpi_name : "";
-            for (const char* part : {"libLLVM", "_dri.so", "libgallium", "libEGL_mesa"}) {
-                if (name.find(part) != std::string::npos) {
-                    static_cast<std::vector<std::string>*>(out)->push_back(name);
-                }
-            }
-            return 0;
-        },
-        &names);
-    for (const std::string& name : names) {
-        dlopen(name.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
-    }
-}
-#else
-void keepGlDriverLoaded() {}
-#endif
 
 bool startAll(Platform& p) {
     const bool started = p.registerWindowClass() && p.createWindow("Sternfahrt test") &&

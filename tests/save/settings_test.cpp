@@ -55,6 +55,7 @@ TEST(Settings, TheFileReadsWhatItWritesAndPassesOverItsBadLines) {
     Einstellungen e;
     e.sprache = "en";
     e.vollbild = false;
+    e.aufloesung = Aufloesung::Original;
     e.lautstaerke = 30;
     e.maus = 150;
     e.mausUmkehren = true;
@@ -77,6 +78,7 @@ TEST(Settings, TheFileReadsWhatItWritesAndPassesOverItsBadLines) {
         {"nonsense", true},           {"colour = red", true},         {"key.fire = Hyperspace", true},
         {"key.fire = A, B, C", true}, {"pad.fire = z", true},         {"pad.fire = none", false},
         {"key.nothing = A", true},    {"  # only a comment", false},  {"\tkey.fire = Left Ctrl\r", false},
+        {"render-scale = 4k", true},  {"render-scale = native", false},
     };
     for (const Zeile& z : zeilen) {
         warnungen.clear();
@@ -130,6 +132,10 @@ TEST(Settings, TheScreenChangesThemAtOnce) {
     App app(p);
     app.clockSource = [] { return 5u; };
     app.einstellungsdatei = dir.path() / "sternfahrt.conf";
+    // Started with --window --render-scale original: for this run only.
+    app.fensterAufRuf = true;
+    app.aufloesungAufRuf = Aufloesung::Original;
+    p.fullScreenOn = false;
     ASSERT_TRUE(Init(app));
     app.game.einstellungenZeigen = 1;
     app.game.enter = 1;  // Return chose the menu's row, and is still held
@@ -140,14 +146,32 @@ TEST(Settings, TheScreenChangesThemAtOnce) {
     auto key = [&](int k, bool down = true) { WindowProc(app, {down ? Message::KeyDown : Message::KeyUp, k}); };
     key(vk::Return, false);  // Return's release does nothing here
     key(vk::Down);
+    key(vk::Down);
     key(vk::Down);           // the volume
     key(vk::Left);
     EXPECT_EQ(app.einstellungen.lautstaerke, 90);
     EXPECT_EQ(p.effectsVolume, 90);
     EXPECT_EQ(loadSettings(app.einstellungsdatei).lautstaerke, 90);
-    key(vk::Up);
-    key(vk::Return);         // the window
+    // ... which keeps the command line's window and scale, and saves neither
     EXPECT_FALSE(p.fullScreenOn);
+    EXPECT_EQ(p.renderScale, platform::RenderScale::Original);
+    EXPECT_TRUE(loadSettings(app.einstellungsdatei).vollbild);
+    EXPECT_EQ(loadSettings(app.einstellungsdatei).aufloesung, Aufloesung::Automatisch);
+    key(vk::Up);
+    key(vk::Right);          // the scale: on from the one in effect, round
+    EXPECT_EQ(app.einstellungen.aufloesung, Aufloesung::Automatisch);
+    EXPECT_EQ(p.renderScale, platform::RenderScale::Automatic);
+    key(vk::Left);
+    EXPECT_EQ(p.renderScale, platform::RenderScale::Original);
+    key(vk::Left);
+    EXPECT_EQ(p.renderScale, platform::RenderScale::Native);
+    EXPECT_EQ(loadSettings(app.einstellungsdatei).aufloesung, Aufloesung::Bildschirm);
+    key(vk::Up);
+    key(vk::Return);         // full screen, from the window in effect
+    EXPECT_TRUE(p.fullScreenOn);
+    key(vk::Return);
+    EXPECT_FALSE(p.fullScreenOn);
+    EXPECT_FALSE(loadSettings(app.einstellungsdatei).vollbild);
     key(vk::Up);
     key(vk::Right);          // the language
     EXPECT_EQ(app.sprache.code, "en");

@@ -4,6 +4,7 @@
 //   runner [--frames N] [--script FILE] [--clock MS] [--data DIR]
 //          [--shot FRAME:FILE.png]... [--dump FILE.json] [--headless]
 //          [--record FRAME:FILE]... [--trace FILE] [--lang de|en]
+//          [--settings FILE] [--window WxH] [--render-scale native|original]
 //
 // Frames count from 0. The script is an input recording (see
 // app/input_script.h); --clock fixes the clock every arrival is seeded with
@@ -16,6 +17,10 @@
 // frame with a fingerprint of the fight (ships, shots, missiles) and, every
 // 60 frames, of the whole location. The game speaks German unless --lang
 // says otherwise, whatever the desktop's language.
+// --window renders into a window of that size (the picture letterboxed in
+// it) and --render-scale chooses how many pixels it is drawn with, as the
+// game's own option does; the screenshots are then the picture as shown, at
+// the size shown.
 
 #include <charconv>
 #include <cstdio>
@@ -34,8 +39,8 @@
 #include "inspector/json_writer.h"
 #include "inspector/world_json.h"
 #include "platform/headless/headless_platform.h"
+#include "platform/picture_file.h"
 #include "platform/sdl/sdl_platform.h"
-#include "runner/png.h"
 
 namespace {
 
@@ -43,7 +48,7 @@ constexpr const char* kUsage =
     "usage: runner [--frames N] [--script FILE] [--clock MS] [--data DIR]\n"
     "              [--shot FRAME:FILE.png]... [--dump FILE.json] [--headless]\n"
     "              [--record FRAME:FILE]... [--trace FILE] [--lang de|en]\n"
-    "              [--settings FILE]\n";
+    "              [--settings FILE] [--window WxH] [--render-scale native|original]\n";
 
 struct Options {
     std::int64_t frames = 60;
@@ -51,6 +56,8 @@ struct Options {
     std::uint32_t clock = 0;
     std::multimap<std::int64_t, std::string> shots, records;
     bool headless = false;
+    int windowWidth = 0, windowHeight = 0;
+    platform::RenderScale scale = platform::RenderScale::Automatic;
 };
 
 int fail(const std::string& message) {
@@ -82,6 +89,18 @@ std::optional<std::string> parse(int argc, char** argv, Options& o) {
             o.lang = argv[++i];
         } else if (a == "--settings" && hasValue) {
             o.settings = argv[++i];
+        } else if (a == "--window" && hasValue) {
+            const std::string_view size = argv[++i];
+            const auto x = size.find('x');
+            if (x == std::string_view::npos || !number(size.substr(0, x), o.windowWidth) ||
+                !number(size.substr(x + 1), o.windowHeight) || o.windowWidth < 320 || o.windowHeight < 240) {
+                return std::string("--window takes WxH, at least 320x240");
+            }
+        } else if (a == "--render-scale" && hasValue) {
+            const std::string_view scale = argv[++i];
+            if (scale == "native") o.scale = platform::RenderScale::Native;
+            else if (scale == "original") o.scale = platform::RenderScale::Original;
+            else return std::string("--render-scale takes native or original");
         } else if (a == "--dump" && hasValue) {
             o.dump = argv[++i];
         } else if (a == "--trace" && hasValue) {
@@ -100,6 +119,7 @@ std::optional<std::string> parse(int argc, char** argv, Options& o) {
         }
     }
     if (!o.headless && (!o.records.empty())) return "--record needs --headless";
+    if (o.headless && o.windowWidth > 0) return "--window needs the rendered picture, not --headless";
     return std::nullopt;
 }
 
@@ -138,6 +158,7 @@ int main(int argc, char** argv) {
 
     std::unique_ptr<platform::Platform> p;
     platform::HeadlessPlatform* headless = nullptr;
+    platform::SdlPlatform* sdl = nullptr;
     if (o.headless) {
         auto owned = std::make_unique<platform::HeadlessPlatform>();
         headless = owned.get();
@@ -145,7 +166,14 @@ int main(int argc, char** argv) {
     } else {
         setenv("SDL_VIDEODRIVER", "offscreen", 0);
         setenv("SDL_AUDIODRIVER", "dummy", 0);
-        p = platform::createSdlPlatform();
+        auto owned = std::make_unique<platform::SdlPlatform>();
+        sdl = owned.get();
+        if (o.windowWidth > 0) {
+            sdl->setWindowed(true);
+            sdl->setWindowSize(o.windowWidth, o.windowHeight);
+        }
+        sdl->setRenderScale(o.scale);
+        p = std::move(owned);
     }
     App app(*p);
     if (!o.settings.empty()) {
@@ -178,7 +206,8 @@ int main(int argc, char** argv) {
         if (pass == Pass::Quit) break;
         auto [first, last] = o.shots.equal_range(frame);
         for (auto it = first; it != last; ++it) {
-            if (!writePng(it->second, p->readBackBuffer())) {
+            const platform::Image shot = sdl && o.windowWidth > 0 ? sdl->readShown() : p->readBackBuffer();
+            if (!platform::writePng(it->second, shot)) {
                 std::fprintf(stderr, "runner: cannot write %s\n", it->second.c_str());
                 status = 1;
             }

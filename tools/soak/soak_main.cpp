@@ -42,7 +42,8 @@ using platform::Message;
 
 namespace {
 
-// Every key the game knows except Esc and F8, which end it.
+// Every key the game knows except Esc and F8, which end it, and the
+// screenshot keys, which would fill the user's pictures folder.
 constexpr int kTasten[] = {vk::Back,  vk::Return, vk::Shift, vk::Pause, vk::Space, vk::Prior, vk::Next,
                            vk::Left,  vk::Up,     vk::Right, vk::Down,  vk::Delete, vk::F1,   vk::F2,
                            vk::F3,    vk::F4,     vk::F5,    vk::F6,    vk::F7,     vk::F9};

@@ -105,6 +105,17 @@ void HeadlessPlatform::flip() {
     blits.clear();
     draws.clear();
     clockTicks_ += kTicksPerFrame;
+    if (screenshotWanted_) {
+        screenshots.save([picture = back_] { return picture; }, screenshotWanted_->first,
+                         screenshotWanted_->second);
+        screenshotWanted_.reset();
+    }
+}
+
+bool HeadlessPlatform::saveScreenshot(const std::string& folder, const std::string& name) {
+    if (screenshotWanted_ || screenshots.busy()) return false;
+    screenshotWanted_.emplace(folder, name);
+    return true;
 }
 
 bool HeadlessPlatform::setViewport(int x, int y, int width, int height, float, float) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/input_queue.h"
+#include "platform/picture_file.h"
 #include "platform/platform.h"
 
 namespace platform {
@@ -61,6 +62,7 @@ public:
     std::vector<std::string> messageBoxes;  // "caption: text"
     std::string windowTitle;
     std::vector<std::string> documents;     // paths asked to open
+    PictureWriter screenshots;      // saves the back buffer as flipped
     int flips = 0;
     int scenes = 0;
     bool released = false;
@@ -142,17 +144,23 @@ public:
     bool soundPlaying() const override { return playing_ && clockTicks_ < soundEnd_; }
     void setEffectsVolume(int percent) override { effectsVolume = percent; }
     void setFullScreen(bool on) override { fullScreenOn = on; }
+    void setRenderScale(RenderScale scale) override { renderScale = scale; }
     bool fullScreen() const override { return fullScreenOn; }
     // No keyboard layout here: the key's own name.
     std::string keyLabel(int key) const override;
     int effectsVolume = 100;
     bool fullScreenOn = true;
+    RenderScale renderScale = RenderScale::Automatic;
 
     // A tick is a third of a millisecond, so a frame is exactly 50 ticks.
     std::uint32_t milliseconds() override { return static_cast<std::uint32_t>(clockTicks_ / 3); }
     void idle() override {}
     void messageBox(const char* caption, const char* text) override;
     bool openDocument(const std::string& path) override;
+    bool saveScreenshot(const std::string& folder, const std::string& name) override;
+    std::optional<PictureSaved> screenshotSaved(std::string* path = nullptr) override {
+        return screenshots.takeResult(path);
+    }
 
 private:
     bool step(Step s) const { return failAt != s; }
@@ -167,6 +175,7 @@ private:
     std::map<std::string, std::uint64_t> soundTicks_;  // length of each file read
     std::uint64_t clockTicks_ = 0;
     std::string lastState_;
+    std::optional<std::pair<std::string, std::string>> screenshotWanted_;  // folder, name
 };
 
 }  // namespace platform

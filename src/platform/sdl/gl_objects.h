@@ -2,7 +2,9 @@
 
 #include "platform/sdl/back_buffer.h"
 #include "platform/sdl/presenter.h"
+#include "platform/sdl/retained_area.h"
 #include "platform/sdl/scene_renderer.h"
+#include "platform/sdl/screen_capture.h"
 #include "platform/sdl/sprite_batch.h"
 #include "platform/sdl/surface_store.h"
 
@@ -15,6 +17,8 @@ struct GlObjects {
     SpriteBatch sprites;
     SurfaceStore surfaces;
     SceneRenderer scene;
+    ScreenCapture capture;
+    RetainedArea retained;
 };
 
 }  // namespace platform::sdl

@@ -136,31 +136,64 @@ const char* const kCopyVertex = R"glsl(
 #version 330 core
 layout(location = 0) in vec2 aPixel;
 layout(location = 1) in vec2 aTexel;
+layout(location = 2) in vec4 aRect;
+layout(location = 3) in float aKey;
 
 uniform vec2 uScreenSize;
 
 out vec2 vTexel;
+flat out vec4 vRect;
+flat out float vKey;
 
 void main() {
     vTexel = aTexel;
+    vRect = aRect;
+    vKey = aKey;
     vec2 ndc = aPixel / uScreenSize * 2.0 - 1.0;
     gl_Position = vec4(ndc.x, -ndc.y, 0.0, 1.0);
 }
 )glsl";
 
+// SHARP 0 for whole factors (texel by texel), 1 between them.
 const char* const kCopyFragment = R"glsl(
-#version 330 core
 uniform sampler2D uSurface;
-uniform bool uColorKey;
+uniform vec2 uScale;  // buffer pixels per picture pixel
 
 in vec2 vTexel;
+flat in vec4 vRect;   // the source rectangle: left, top, right, bottom
+flat in float vKey;
 out vec4 fragColor;
 
+// A texel of the source rectangle; outside it, the nearest one inside, so
+// that nothing of the neighbours on the shared texture bleeds in.
+vec4 texel(ivec2 at) {
+    return texelFetch(uSurface, clamp(at, ivec2(vRect.xy), ivec2(vRect.zw) - 1), 0);
+}
+
+// Texels are whole bytes, so black compares exactly.
+bool seeThrough(vec4 c) {
+    return vKey > 0.5 && c.r + c.g + c.b == 0.0;
+}
+
 void main() {
-    vec4 texel = texelFetch(uSurface, ivec2(floor(vTexel)), 0);
-    // Texels are whole bytes, so black compares exactly.
-    if (uColorKey && texel.r + texel.g + texel.b == 0.0) discard;
-    fragColor = vec4(texel.rgb, 1.0);
+#if !SHARP
+    // Whole factors never reach outside the rectangle.
+    vec4 nearest = texelFetch(uSurface, ivec2(floor(vTexel)), 0);
+    if (seeThrough(nearest)) discard;
+    fragColor = vec4(nearest.rgb, 1.0);
+#else
+    vec4 nearest = texel(ivec2(floor(vTexel)));
+    if (seeThrough(nearest)) discard;
+    // Each texel keeps its own colour; only across its edges, over one
+    // buffer pixel, it blends into the next: one linear fetch at a place
+    // moved toward the nearest texel's centre, kept inside the rectangle.
+    // A keyed copy stays texel by texel, so that no black seeps in.
+    vec2 p = vTexel - 0.5;
+    vec2 at = floor(p) + clamp((fract(p) - 0.5) * uScale + 0.5, 0.0, 1.0) + 0.5;
+    at = clamp(at, vRect.xy + 0.5, vRect.zw - 0.5);
+    fragColor = vKey > 0.5 ? vec4(nearest.rgb, 1.0)
+                           : vec4(texture(uSurface, at / vec2(textureSize(uSurface, 0))).rgb, 1.0);
+#endif
 }
 )glsl";
 

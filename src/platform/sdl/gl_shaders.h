@@ -7,7 +7,8 @@ namespace platform::sdl::shaders {
 extern const char* const kSceneVertex;
 extern const char* const kSceneFragment;
 
-// 1:1 copies of surface rectangles onto the back buffer.
+// Copies of surface rectangles onto the back buffer, scaled sharply to its
+// pixels; also the picture scaled onto the window.
 extern const char* const kCopyVertex;
 extern const char* const kCopyFragment;
 

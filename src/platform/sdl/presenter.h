@@ -3,6 +3,8 @@
 #include <epoxy/gl.h>
 
 #include "platform/platform.h"
+#include "platform/sdl/back_buffer.h"
+#include "platform/sdl/sprite_batch.h"
 
 namespace platform::sdl {
 
@@ -14,12 +16,12 @@ Rect letterbox(int windowWidth, int windowHeight);
 // Puts the back buffer onto the window's default framebuffer.
 class Presenter {
 public:
-    bool create() { return true; }
-    void release() {}
-    // Copies the back buffer's framebuffer into the letterbox, scaling with
-    // linear filtering when the sizes differ. Leaves the default
+    // Copies the resolved back buffer into `shown`, a rectangle of a window
+    // of the given size: 1:1 or by whole factors pixel by pixel, otherwise
+    // scaled sharply through the copies' program. Leaves the default
     // framebuffer bound.
-    void present(GLuint framebuffer, int windowWidth, int windowHeight) const;
+    void present(const BackBuffer& buffer, SpriteBatch& sprites, const Rect& shown, int windowWidth,
+                 int windowHeight) const;
 };
 
 }  // namespace platform::sdl

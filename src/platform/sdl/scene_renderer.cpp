@@ -24,9 +24,9 @@ float channel(std::uint32_t argb, int shift) {
     return static_cast<float>((argb >> shift) & 0xFF) / 255.0f;
 }
 
-// Viewports are given from the top left; OpenGL counts rows from the bottom.
-void scissorTo(const Viewport& v) {
-    glScissor(v.x, kScreenHeight - v.y - v.height, v.width, v.height);
+// The viewport's rectangle in the buffer's pixels, rows from the bottom.
+Rect bufferRect(const BufferScale& buffer, const Viewport& v) {
+    return buffer.glRect(Rect{v.x, v.y, v.width, v.height});
 }
 
 }  // namespace
@@ -99,22 +99,21 @@ void SceneRenderer::clear(bool target, std::uint32_t color, bool zbuffer, float 
     // Mesa draws a clear that leaves part of the picture as it is (the 3D
     // view beside the panel, the radar) as a full quad through a shader;
     // clearing the rectangle of the textures themselves costs a fraction.
+    const Rect r = bufferRect(buffer_, state_.viewport);
     if (clearTexture_ && clearColor_ != 0 && clearDepth_ != 0) {
-        const Viewport& v = state_.viewport;
-        const int bottom = kScreenHeight - v.y - v.height;
         if (target) {
             const std::uint8_t rgba[4] = {static_cast<std::uint8_t>(color >> 16), static_cast<std::uint8_t>(color >> 8),
                                           static_cast<std::uint8_t>(color), static_cast<std::uint8_t>(color >> 24)};
-            glClearTexSubImage(clearColor_, 0, v.x, bottom, 0, v.width, v.height, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
+            glClearTexSubImage(clearColor_, 0, r.x, r.y, 0, r.w, r.h, 1, GL_RGBA, GL_UNSIGNED_BYTE, rgba);
         }
         if (zbuffer) {
-            glClearTexSubImage(clearDepth_, 0, v.x, bottom, 0, v.width, v.height, 1, GL_DEPTH_COMPONENT, GL_FLOAT,
+            glClearTexSubImage(clearDepth_, 0, r.x, r.y, 0, r.w, r.h, 1, GL_DEPTH_COMPONENT, GL_FLOAT,
                                &depth);
         }
         return;
     }
     glEnable(GL_SCISSOR_TEST);
-    scissorTo(state_.viewport);
+    glScissor(r.x, r.y, r.w, r.h);
     glClear(mask);
     glDisable(GL_SCISSOR_TEST);
 }
@@ -138,8 +137,9 @@ bool SceneRenderer::draw(MeshId mesh, int firstIndex, int indexCount, float vert
             ++culled_;
             return false;
         }
-        coarse = coarseDistant_ &&
-                 pixelRadius(placed, state_.view, state_.projection, state_.viewport) < kCoarseBelowPixels;
+        // Measured in the buffer's own pixels.
+        coarse = coarseDistant_ && pixelRadius(placed, state_.view, state_.projection, state_.viewport) *
+                                           buffer_.factorX() < kCoarseBelowPixels;
         coarse_ += coarse;
     }
     SceneProgram* program = programs_.forState(state_);
@@ -170,7 +170,8 @@ void SceneRenderer::apply(GLuint program) {
     Applied& a = *applied_;
     const Viewport& v = state_.viewport;
     if (all || std::memcmp(&a.viewport, &v, sizeof(Viewport)) != 0) {
-        glViewport(v.x, kScreenHeight - v.y - v.height, v.width, v.height);
+        const Rect r = bufferRect(buffer_, v);
+        glViewport(r.x, r.y, r.w, r.h);
         glDepthRange(v.minZ, v.maxZ);
         a.viewport = v;
     }

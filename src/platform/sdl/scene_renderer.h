@@ -7,6 +7,7 @@
 
 #include "platform/sdl/frustum.h"
 #include "platform/sdl/mesh_store.h"
+#include "platform/sdl/picture_layout.h"
 #include "platform/sdl/scene_state.h"
 #include "platform/sdl/scene_uniforms.h"
 
@@ -53,9 +54,12 @@ public:
     MeshId createMesh(const std::vector<MeshVertex>& vertices,
                       const std::vector<std::uint32_t>& indices);
 
-    // The back buffer's textures, which clears fill directly where OpenGL
-    // can (4.4, or the clear-texture extension).
-    void setClearTargets(GLuint color, GLuint depth) {
+    // The back buffer drawn into: its size, and its textures, which clears
+    // fill directly where OpenGL can (4.4, or the clear-texture extension);
+    // 0 where it cannot be filled so.
+    void setTarget(const BufferScale& buffer, GLuint color, GLuint depth) {
+        buffer_ = buffer;
+        applied_.reset();
         clearColor_ = color;
         clearDepth_ = depth;
     }
@@ -80,6 +84,7 @@ private:
     const Frustum& frustum();
 
     SceneState state_;
+    BufferScale buffer_;
     std::optional<Applied> applied_;
     bool culling_ = true;
     long culled_ = 0;

@@ -10,6 +10,7 @@
 #include "platform/sdl/event_pump.h"
 #include "platform/sdl/gl_objects.h"
 #include "platform/sdl/sdl_desktop.h"
+#include "platform/sdl/window_size.h"
 
 namespace platform {
 
@@ -60,12 +61,12 @@ bool SdlPlatform::createWindow(const char* caption) {
 
     SDL_DisplayMode desktop{};
     const bool desktopKnown = SDL_GetDesktopDisplayMode(0, &desktop) == 0 && desktop.w > 0 && desktop.h > 0;
-    int width = kScreenWidth;
-    int height = kScreenHeight;
-    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE;
+    int width = windowWidth_ > 0 ? windowWidth_ : kScreenWidth;
+    int height = windowHeight_ > 0 ? windowHeight_ : kScreenHeight;
+    Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     if (windowed_) {
         // The picture's own size where the desktop has room for it.
-        if (desktopKnown) width = std::min(width, desktop.w), height = std::min(height, desktop.h);
+        if (desktopKnown && windowWidth_ <= 0) width = std::min(width, desktop.w), height = std::min(height, desktop.h);
     } else {
         if (desktopKnown) width = desktop.w, height = desktop.h;
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -84,7 +85,7 @@ bool SdlPlatform::createDisplay() {
 
 bool SdlPlatform::setDisplayMode() {
     if (!context_) return false;
-    SDL_GL_GetDrawableSize(window_, &drawableWidth_, &drawableHeight_);
+    sdl::drawableSize(window_, drawableWidth_, drawableHeight_);
     SDL_DisplayMode mode{};
     displayAtSixtyHertz_ =
         SDL_GetWindowDisplayMode(window_, &mode) == 0 && sdl::wantsVsync(mode.refresh_rate);
@@ -102,19 +103,46 @@ void SdlPlatform::setPacing(bool on) {
     if (context_) applySwapInterval();
 }
 
-bool SdlPlatform::createFlipChain() { return context_ && gl_->backBuffer.createColor(); }
+sdl::PictureLayout SdlPlatform::layoutNow() const {
+    sdl::PictureLayout layout =
+        sdl::pictureLayout(drawableWidth_, drawableHeight_, renderScale_, softwareRenderer_, maxSamples_);
+    if (multisampling_ >= 0) layout.samples = std::min(multisampling_, maxSamples_) > 1 ? multisampling_ : 0;
+    return layout;
+}
+
+bool SdlPlatform::createFlipChain() {
+    if (!context_) return false;
+    softwareRenderer_ = sdl::isSoftwareRenderer(reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
+    glGetIntegerv(GL_MAX_SAMPLES, &maxSamples_);
+    layout_ = layoutNow();
+    return gl_->backBuffer.createColor(layout_.buffer, layout_.samples);
+}
 
 bool SdlPlatform::createDirect3D() { return context_ && epoxy_gl_version() >= 33; }
 
 bool SdlPlatform::createZBuffer() { return context_ && gl_->backBuffer.attachDepth(); }
 
+// The back buffer for a new layout, made between two frames.
+bool SdlPlatform::createBackBuffer(const sdl::PictureLayout& layout) {
+    gl_->backBuffer.release();
+    if (!gl_->backBuffer.createColor(layout.buffer, layout.samples) || !gl_->backBuffer.attachDepth()) {
+        // A buffer the driver refuses (too large, too many samples): the
+        // picture's own size, as the game started with.
+        gl_->backBuffer.release();
+        if (!gl_->backBuffer.createColor(sdl::BufferScale{}, 0) || !gl_->backBuffer.attachDepth()) return false;
+    }
+    const sdl::BackBuffer& buffer = gl_->backBuffer;
+    gl_->scene.setTarget(buffer.size(), buffer.samples() > 0 ? 0 : buffer.colorTexture(), buffer.depthTexture());
+    gl_->retained.forget();
+    return true;
+}
+
 bool SdlPlatform::createDevice() {
     if (!context_ || gl_->backBuffer.colorTexture() == 0) return false;
-    if (!deviceReady_) {
-        deviceReady_ = gl_->presenter.create() && gl_->sprites.create() && gl_->scene.create();
-    }
-    gl_->backBuffer.bind();
-    gl_->scene.setClearTargets(gl_->backBuffer.colorTexture(), gl_->backBuffer.depthTexture());
+    if (!deviceReady_) deviceReady_ = gl_->sprites.create() && gl_->scene.create();
+    const sdl::BackBuffer& buffer = gl_->backBuffer;
+    buffer.bind();
+    gl_->scene.setTarget(buffer.size(), buffer.samples() > 0 ? 0 : buffer.colorTexture(), buffer.depthTexture());
     mode_ = Mode::None;
     return deviceReady_;
 }
@@ -184,9 +212,10 @@ void SdlPlatform::releaseGl() {
     mode_ = Mode::None;
     if (!context_) return;
     SDL_GL_MakeCurrent(window_, context_);
+    gl_->capture.release();
+    gl_->retained.forget();
     gl_->scene.release();
     gl_->sprites.release();
-    gl_->presenter.release();
     gl_->surfaces.releaseTextures();
     gl_->backBuffer.release();
     SDL_GL_DeleteContext(context_);
@@ -225,5 +254,13 @@ void SdlPlatform::messageBox(const char* caption, const char* text) {
 }
 
 bool SdlPlatform::openDocument(const std::string& path) { return sdl::openWithDesktop(path); }
+
+bool SdlPlatform::saveScreenshot(const std::string& folder, const std::string& name) {
+    return gl_->capture.request(folder, name);
+}
+
+std::optional<PictureSaved> SdlPlatform::screenshotSaved(std::string* path) {
+    return gl_->capture.takeResult(path);
+}
 
 }  // namespace platform

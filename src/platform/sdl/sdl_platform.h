@@ -8,6 +8,7 @@
 #include "platform/sdl/frame_pacer.h"
 #include "platform/sdl/gamepads.h"
 #include "platform/sdl/key_repeat.h"
+#include "platform/sdl/picture_layout.h"
 #include "platform/sdl/sdl_audio.h"
 
 struct SDL_Window;
@@ -19,11 +20,15 @@ struct GlObjects;
 
 namespace platform {
 
-// The platform for play: an SDL2 window showing the 1024 x 768 back buffer
-// full screen or in a resizable window (letterboxed either way), OpenGL 3.3
-// for the 2D copies and the 3D device, SDL_mixer for the sound voice.
-// Alt+Return switches between full screen and the window; the mouse is
-// captured only while the window has the focus.
+// The platform for play: an SDL2 window showing the 1024 x 768 picture full
+// screen or in a resizable window (letterboxed either way), OpenGL 3.3 for
+// the 2D copies and the 3D device, SDL_mixer for the sound voice. The
+// picture is drawn at the pixels it is shown with (HiDPI included) on a
+// graphics card, with 4x multisampling; on a software renderer at 1024 x 768
+// and scaled when shown, unless the render scale says otherwise. Alt+Return
+// switches between full screen and the window; the picture is laid out
+// anew from the window's real size after every switch and resize. The mouse
+// is captured only while the window has the focus.
 class SdlPlatform final : public Platform {
 public:
     SdlPlatform();
@@ -90,6 +95,8 @@ public:
     std::uint32_t milliseconds() override;
     void messageBox(const char* caption, const char* text) override;
     bool openDocument(const std::string& path) override;
+    bool saveScreenshot(const std::string& folder, const std::string& name) override;
+    std::optional<PictureSaved> screenshotSaved(std::string* path = nullptr) override;
 
     // Starts in a window instead of full screen; before createWindow.
     void setWindowed(bool on) { windowed_ = on; }
@@ -99,6 +106,24 @@ public:
     // SDL_VIDEO_WAYLAND_WMCLASS set by the user win.
     static void setApplicationId(const char* id);
     bool fullScreen() const override;
+    // The window's size when windowed (the picture's own size by default,
+    // as far as the desktop has room); before createWindow.
+    void setWindowSize(int width, int height) { windowWidth_ = width, windowHeight_ = height; }
+
+    // How many pixels the picture is drawn with; takes effect with the next
+    // frame.
+    void setRenderScale(RenderScale scale) override { renderScale_ = scale; }
+    // Multisampling of the back buffer: the number of samples, 0 for none,
+    // -1 (the default) for 4 on a graphics card and none on a software
+    // renderer.
+    void setMultisampling(int samples) { multisampling_ = samples; }
+    // The layout in use: where the picture is shown, the back buffer's size
+    // and samples.
+    const sdl::PictureLayout& layout() const { return layout_; }
+    bool softwareRenderer() const { return softwareRenderer_; }
+    // The last picture as the window shows it, at the size shown (for the
+    // tools; the game's screenshots go through saveScreenshot).
+    Image readShown();
 
     // Frames at 60 a second (the default), or as fast as they come, with
     // vsync off too, for measuring what a frame costs.
@@ -112,6 +137,14 @@ public:
     // (the default); off, every mesh is drawn in full.
     void setCoarseDistant(bool on);
     long coarseDraws() const;
+    // The panel's copies are left out of a frame when they are exactly the
+    // last frame's and it still shows them (the default); off, every copy
+    // is drawn every frame, which gives the same picture more slowly.
+    void setRetainedPanel(bool on);
+    // The draw calls the 2D copies took so far, and the frames whose panel
+    // was kept.
+    long copyDraws() const;
+    long panelsKept() const;
 
     // For measuring where a frame's time goes: told before every 3D draw,
     // 2D copy or fill and before presenting. finishDrawing() waits until the
@@ -131,6 +164,12 @@ private:
     void enter(Mode mode);
     void releaseGl();
     void applySwapInterval();
+    sdl::PictureLayout layoutNow() const;
+    // Draws the held panel copies that anything drawing into `rect` must
+    // come after.
+    void drawFirst(const Rect& rect);
+    Rect viewportRect() const;
+    bool createBackBuffer(const sdl::PictureLayout& layout);
     bool handleWindowEvent(const SDL_Event& event);
     void toggleFullScreen();
 
@@ -146,6 +185,14 @@ private:
     Mode mode_ = Mode::None;
     bool pacing_ = true;
     bool windowed_ = false;
+    int windowWidth_ = 0;  // 0: the default
+    int windowHeight_ = 0;
+    RenderScale renderScale_ = RenderScale::Automatic;
+    int multisampling_ = -1;
+    bool softwareRenderer_ = false;
+    int maxSamples_ = 0;
+    sdl::PictureLayout layout_;
+    bool retainPanel_ = true;
     bool mouseWanted_ = false;  // the game asked for the mouse
     bool displayAtSixtyHertz_ = false;
 
