@@ -7,14 +7,23 @@
 #include "support/test_world.h"
 #include "world/goods.h"
 #include "world/location_generation.h"
+#include "world/passengers.h"
 
 namespace {
 
-bool hasPirates(const GameState& s) {
+std::vector<int> pirates(const GameState& s) {
+    std::vector<int> types;
     for (const auto& ship : s.raumschiff) {
-        if (ship && isPirateType(ship->typ)) return true;
+        if (ship && isPirateType(ship->typ)) types.push_back(ship->typ);
     }
-    return false;
+    return types;
+}
+
+// The first system at war after Sol.
+int systemAtWar(const GameState& s) {
+    int system = 1;
+    while (regierung(s.stern[system]) != 0) ++system;
+    return system;
 }
 
 int shipCount(const GameState& s) {
@@ -114,7 +123,7 @@ TEST(LocationGeneration, EarthIsSafeAndSolsMoonHasACombatStation) {
         arrive(s, 0, 2, 0, clock * 7919u);
         ASSERT_TRUE(s.station[kHandelsstation]);
         ASSERT_TRUE(s.station[kVerkehrsstation]);
-        ASSERT_FALSE(hasPirates(s)) << "clock " << clock;
+        ASSERT_TRUE(pirates(s).empty()) << "clock " << clock;
     }
     // The Moon's combat station does not depend on the draw.
     arrive(s, 0, 2, 1, 0);
@@ -172,11 +181,7 @@ TEST(LocationGeneration, PiratesOnlyWhereNoStationProtects) {
     s.kanone = 4;
     s.energielader = s.schildlader = 10;  // ranking 40: every strength step is open
     s.kanonenld = 1;                      // weapons aboard
-    int system = -1;
-    for (int i = 1; i < kSternAnzahl && system < 0; ++i) {
-        if (regierung(s.stern[i]) == 0) system = i;
-    }
-    ASSERT_GE(system, 0);
+    const int system = systemAtWar(s);
     const Stern& st = s.stern[system];
 
     std::set<int> seen;
@@ -186,17 +191,15 @@ TEST(LocationGeneration, PiratesOnlyWhereNoStationProtects) {
         const bool protectedHere = s.station[kHandelsstation] || s.station[kWerftstation] ||
                                    s.station[kVerkehrsstation];
         if (protectedHere) {
-            EXPECT_FALSE(hasPirates(s));
+            EXPECT_TRUE(pirates(s).empty());
             continue;
         }
         ++unprotectedArrivals;
-        for (const auto& ship : s.raumschiff) {
-            if (ship) seen.insert(ship->typ);
-        }
+        for (int typ : pirates(s)) seen.insert(typ);
     }
     ASSERT_GT(unprotectedArrivals, 200);
     // With this much danger and strength every pirate type turns up.
-    for (int typ : {4, 6, 8, 9, 10}) EXPECT_TRUE(seen.count(typ)) << "type " << typ;
+    for (int typ : {kJaeger, kRaketenjaeger, kAnfuehrer, kSchlachtschiff, kAbfangjaeger}) EXPECT_TRUE(seen.count(typ)) << "type " << typ;
 }
 
 TEST(LocationGeneration, MissionSquadronFollowsTheShipEvenToEarth) {
@@ -204,11 +207,11 @@ TEST(LocationGeneration, MissionSquadronFollowsTheShipEvenToEarth) {
     s.aufgabePlanet = 3;
     s.aufgabeMond = 1;
     arrive(s, 0, 2, 0, 77);
-    EXPECT_TRUE(hasPirates(s));
+    EXPECT_FALSE(pirates(s).empty());
     // A target in column 0 is shown but brings no squadron.
     s.aufgabePlanet = 0;
     arrive(s, 0, 2, 0, 77);
-    EXPECT_FALSE(hasPirates(s));
+    EXPECT_TRUE(pirates(s).empty());
 }
 
 TEST(LocationGeneration, FullShipTableTakesNoMoreShipsAndMakesNoDraws) {
@@ -231,14 +234,31 @@ TEST(LocationGeneration, FullShipTableTakesNoMoreShipsAndMakesNoDraws) {
     EXPECT_EQ(s.raumschiff[17]->target, D3DVECTOR(0, 20, 10020));
 }
 
-TEST(LocationGeneration, MinedAsteroidIsNotCreatedAgain) {
-    GameState s = freshWorld();
-    const Stern& sol = s.stern[0];
-    ASSERT_GE(sol.planet(5, 1), kBergbauMarke);  // a moon of Saturn
-    arrive(s, 0, 5, 1, 3);
-    ASSERT_TRUE(s.bergasteroid);
-
-    s.stern[0].planet.set(5, 1, sol.planet(5, 1) - kBergbauMarke);
-    arrive(s, 0, 5, 1, 3);
-    EXPECT_FALSE(s.bergasteroid);
+// Weapons aboard bring one more pirate for each row of the group that is
+// drawn and names one. A run with the same danger from a princess aboard
+// instead draws the same up to the first row drawn: where it brings the
+// leader and the first row's fighter, the weapons bring a second fighter;
+// where the leader and the second row's leader, a missile fighter.
+TEST(LocationGeneration, WeaponsAboardBringOneMorePirateForEachRowThatNamesOne) {
+    GameState weapons = freshWorld(), princess = freshWorld();  // ranking 8: only the rows for every ranking
+    weapons.kanonenld = 1;
+    princess.passagiertyp = kPrinzessin;  // as much danger as the weapons
+    const int system = systemAtWar(weapons);
+    const int planet = weapons.stern[system].planeten;
+    const std::vector<int> kRows[][2] = {{{kAnfuehrer, kJaeger}, {kAnfuehrer, kJaeger, kJaeger}},
+                                         {{kAnfuehrer, kAnfuehrer}, {kAnfuehrer, kAnfuehrer, kRaketenjaeger}}};
+    int seen[2] = {};
+    for (std::uint32_t clock = 0; clock < 3000; ++clock) {
+        arrive(weapons, system, planet, 0, clock);
+        arrive(princess, system, planet, 0, clock);
+        for (int row = 0; row < 2; ++row) {
+            if (pirates(princess) != kRows[row][0]) continue;
+            ++seen[row];
+            const std::vector<int> with = pirates(weapons);
+            EXPECT_EQ(std::vector<int>(with.begin(), with.begin() + std::min<std::size_t>(with.size(), 3)), kRows[row][1])
+                << "clock " << clock;
+        }
+    }
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
 }
