@@ -5,6 +5,7 @@
 #include "flight/missiles.h"
 #include "flight/shots.h"
 #include "support/arena.h"
+#include "world/ship_types.h"
 
 namespace {
 
@@ -41,22 +42,30 @@ TEST(Shots, OneShotHitsAStationAndTwoShipsInThatOrder) {
     EXPECT_FALSE(s.schuss[0]);
 }
 
-TEST(Shots, TheFatalShotAndAStationWithoutGuardsAlarmNobody) {
-    GameState s = arena();
-    QuietServices quiet;
-    placeShip(s, 0, 1, {5000, 0, 0}).hitPoints = 1;
-    placeShip(s, 1, 7, {-20000, 0, 0});
-    shotAt(s, 0, kSpielerSchuss, {5000, 0, 0});
-    moveShots(s, quiet);
-    EXPECT_EQ(s.raumschiff[0]->typ, 20);
-    EXPECT_FALSE(s.raumschiff[1]->attacking);
-
-    GameState lone = arena();
-    lone.station[3].emplace().pos = {8000, 0, 0};
-    shotAt(lone, 0, kSpielerSchuss, {8000, 0, 0});
-    moveShots(lone, quiet);
-    EXPECT_FALSE(lone.schuss[0]);
-    EXPECT_EQ(lone.blitz, 1);
+// A player's shot that hits a station, or a ship the guards protect without
+// destroying it, calls the guards; the fatal shot and a pirate's hit do not.
+TEST(Shots, WhichHitsCallTheGuards) {
+    struct Case {
+        const char* what;
+        int typ, hitPoints;  // typ 0: a station
+        bool alarm;
+    };
+    const Case kCases[] = {{"a station", 0, 0, true},
+                           {"a peaceful ship", kFrachter, 5, true},
+                           {"a peaceful ship's last hit point", kFrachter, 1, false},
+                           {"a pirate", kJaeger, 4, false}};
+    for (const Case& c : kCases) {
+        GameState s = arena();
+        QuietServices quiet;
+        if (c.typ == 0) s.station[3].emplace().pos = {5000, 0, 0};
+        if (c.typ != 0) placeShip(s, 0, c.typ, {5000, 0, 0}).hitPoints = c.hitPoints;
+        placeShip(s, 1, kWache, {-20000, 0, 0});
+        shotAt(s, 0, kSpielerSchuss, {5000, 0, 0});
+        moveShots(s, quiet);
+        EXPECT_FALSE(s.schuss[0]) << c.what;
+        EXPECT_EQ(s.blitz, 1) << c.what;
+        EXPECT_EQ(s.raumschiff[1]->attacking, c.alarm) << c.what;
+    }
 }
 
 TEST(Shots, EnemyShotsCostOneShieldUnitAndCanKillAnEnemyForThePlayersLoot) {
@@ -81,14 +90,13 @@ TEST(Shots, EnemyShotsCostOneShieldUnitAndCanKillAnEnemyForThePlayersLoot) {
 
 TEST(Loot, ByFireIntervalOfTheType) {
     // fireInterval 1, 2, 3, 4 pay 20, 15, 10, 5.
-    const std::pair<int, int> loot[] = {{9, 20}, {5, 15}, {6, 15}, {7, 15}, {1, 10}, {10, 10}, {8, 5}, {12, 5}};
-    for (const auto& [typ, beute] : loot) {
+    for (const auto& [typ, beute] : {std::pair{kSchlachtschiff, 20}, {kTanker, 15}, {kFrachter, 10}, {kAnfuehrer, 5}}) {
         GameState s = arena();
         QuietServices quiet;
         placeShip(s, 0, typ, {});
         destroyEnemyShip(s, quiet, 0, true);
         EXPECT_EQ(s.beute, beute) << typ;
-        EXPECT_EQ(quiet.sounds, std::vector<int>{9});
+        EXPECT_EQ(quiet.sounds, std::vector<int>{kAbschuss});
     }
     GameState rich = arena();
     QuietServices quiet;
