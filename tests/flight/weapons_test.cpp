@@ -3,28 +3,30 @@
 #include "flight/weapons.h"
 #include "support/arena.h"
 
+// Each charger level adds to its counter every frame; past the threshold
+// (90 for energy, 120 for the shield) one unit comes, up to seven units per
+// storage level.
 TEST(Weapons, RechargeByChargerLevelUpToSevenUnitsPerStorageLevel) {
-    GameState s = arena();
-    s.energie = 0;
-    s.schild = 0;
-    int frames = 0;
-    while (s.energie == 0) {
-        recharge(s);
-        ++frames;
+    using Field = std::uint16_t GameState::*;
+    struct Store {
+        Field units, lader, speicher;
+        int firstFrame;  // of a unit at charger level 1
+    };
+    const Store kStores[] = {{&GameState::energie, &GameState::energielader, &GameState::energiespeicher, 91},
+                             {&GameState::schild, &GameState::schildlader, &GameState::schildspeicher, 121}};
+    for (const Store& store : kStores) {
+        SCOPED_TRACE(store.firstFrame);
+        GameState s = arena();
+        s.energie = s.schild = 0;
+        int frames = 0;
+        for (; s.*store.units == 0; ++frames) recharge(s);
+        EXPECT_EQ(frames, store.firstFrame);
+        s.*store.lader = 10;
+        s.*store.speicher = 4;
+        s.*store.units = 26;
+        for (int i = 0; i < 1000; ++i) recharge(s);
+        EXPECT_EQ(s.*store.units, 28);  // the cap of storage level 4
     }
-    EXPECT_EQ(frames, 91);  // the counter must pass 90
-    EXPECT_EQ(s.schild, 0);
-    for (int i = frames; i < 121; ++i) recharge(s);
-    EXPECT_EQ(s.schild, 1);
-
-    s.energielader = 10;
-    s.energiespeicher = 4;
-    s.energie = 27;
-    s.energiezaehler = 0;
-    for (int i = 0; i < 10; ++i) recharge(s);  // 100 > 90
-    EXPECT_EQ(s.energie, 28);
-    for (int i = 0; i < 100; ++i) recharge(s);
-    EXPECT_EQ(s.energie, 28);  // the cap of storage level 4
 }
 
 TEST(Weapons, CannonFiresEvery11_6_4_3FramesForOneUnitEach) {
