@@ -1,66 +1,37 @@
 #include <gtest/gtest.h>
 
-#include "app/app.h"
 #include "app/controls.h"
 #include "app/frame.h"
-#include "platform/headless/headless_platform.h"
-#include "support/temp_dir.h"
+#include "support/started_game.h"
 
-using platform::HeadlessPlatform;
 using platform::MouseEvent;
 namespace mouse = platform::mouse;
 
 namespace {
 
-// A started game at Earth, with a fixed clock.
-struct StartedGame {
-    TempWorkDir dir;
-    HeadlessPlatform p;
-    App app{p};
-
-    StartedGame() {
-        dir.writeMinimalGameData();
-        app.clockSource = [] { return 1234u; };
-        EXPECT_TRUE(Init(app));
-    }
-    GameState& s() { return app.game; }
-
-    // Puts a station and a gate where the ship is.
-    void stationAndGateAtShip(std::optional<Gate>& gate, int side) {
-        s().station[0] = Station{};
-        s().station[0]->pos = {s().x, s().y, s().z};
-        gate.emplace(side);
-        gate->pos = {s().x, s().y, s().z};
-    }
-};
-
-MouseEvent record(std::uint32_t offset, std::int32_t data) {
-    return {offset, static_cast<std::uint32_t>(data), 0, 0};
-}
+MouseEvent record(std::uint32_t offset, std::int32_t data) { return {offset, static_cast<std::uint32_t>(data), 0, 0}; }
 
 }  // namespace
 
-TEST(Frame, AStarGateInTheDockingFrameWinsAndTheMapRunsAtOnce) {
-    StartedGame g;
-    g.stationAndGateAtShip(g.s().sternentor, 1);
-    render_frame(g.app);
-    EXPECT_EQ(g.s().render, 1);
-    EXPECT_EQ(g.s().nStation, 0);
-    EXPECT_EQ(g.p.flips, 2);  // the flight picture, then the star map's
-    EXPECT_EQ(g.p.sounds.back(), "Sternentor.wav");
-}
-
-TEST(Frame, AMoonGateInTheDockingFrameStartsTheJump) {
-    StartedGame g;
-    g.stationAndGateAtShip(g.s().mondtor, 3);
-    render_frame(g.app);
-    EXPECT_EQ(g.s().mondpos, 1);
-    EXPECT_EQ(g.s().render, 3);
-    EXPECT_EQ(g.p.flips, 2);
-    EXPECT_EQ(g.s().torsprungz, 59);  // the jump's first frame ran too
-    for (int i = 0; i < 59; ++i) render_frame(g.app);
-    EXPECT_EQ(g.s().render, 0);
-    EXPECT_EQ(g.s().x, -31000.0f);
+// A gate and a station where the ship is: the gate wins, and the mode it
+// opens runs in the same frame (two pictures); the moon gate's jump has
+// taken its first frame.
+TEST(Frame, AGateInTheDockingFrameWinsAndItsModeRunsAtOnce) {
+    for (const int side : {1, 3}) {
+        SCOPED_TRACE(side);
+        StartedGame g;
+        GameState& s = g.s();
+        std::optional<Gate>& gate = side == 1 ? s.sternentor : s.mondtor;
+        s.station[0] = Station{};
+        s.station[0]->pos = {s.x, s.y, s.z};
+        gate.emplace(side);
+        gate->pos = {s.x, s.y, s.z};
+        render_frame(g.app);
+        EXPECT_EQ(s.render, side == 1 ? 1 : 3);
+        EXPECT_EQ(s.nStation, 0);
+        EXPECT_EQ(g.p.flips, 2);
+        EXPECT_EQ(s.torsprungz, side == 1 ? 0 : 59);
+    }
 }
 
 TEST(Frame, DockingIsBlockedInCombatAndTheStationBounces) {
@@ -75,23 +46,6 @@ TEST(Frame, DockingIsBlockedInCombatAndTheStationBounces) {
     EXPECT_EQ(s.kampf, 1);
     EXPECT_FLOAT_EQ(s.speed, -1.6f);  // capped to 8 beside the station, then bounced
     EXPECT_EQ(g.p.sounds.back(), "machine.wav");
-}
-
-TEST(Frame, LeavingTheStationPutsTheShipInFrontAtRest) {
-    StartedGame g;
-    GameState& s = g.s();
-    s.render = 2;
-    s.nStation = 0;
-    s.station[0] = Station{};
-    s.station[0]->pos = {100, 200, 300};
-    s.speed = 12.0f;
-    render_frame(g.app);
-    EXPECT_EQ(s.render, 2);  // nothing asks to leave
-    s.shift = 1;
-    render_frame(g.app);
-    EXPECT_EQ(s.render, 0);
-    EXPECT_EQ(s.speed, 0.0f);
-    EXPECT_EQ(D3DVECTOR(s.x, s.y, s.z), D3DVECTOR(100 + 900, 200, 300));
 }
 
 TEST(Frame, GameOverHoldsTheShipAndStartsAgainOnce) {
@@ -117,25 +71,17 @@ TEST(Frame, GameOverHoldsTheShipAndStartsAgainOnce) {
     EXPECT_EQ(shown, 150);
 }
 
-TEST(Frame, HintCountsDownInEveryModeAndOptionsWaitForPeace) {
+// The hint counts down docked as in flight (the options key: in the options
+// menu test).
+TEST(Frame, TheHintCountsDownInEveryMode) {
     StartedGame g;
-    GameState& s = g.s();
-    EXPECT_EQ(s.hintFrames, 500);
-    s.render = 2;
-    s.station[0] = Station{};
+    EXPECT_EQ(g.s().hintFrames, 500);
+    g.s().render = 2;
+    g.s().station[0] = Station{};
     render_frame(g.app);
-    EXPECT_EQ(s.hintFrames, 499);
-
-    s.render = 0;
-    s.optionsKey = 1;
-    s.kampf = 1;
+    g.s().render = 0;
     render_frame(g.app);
-    EXPECT_EQ(s.abspeichern, 0);
-    EXPECT_EQ(s.optionsKey, 1);
-    s.kampf = 0;
-    render_frame(g.app);
-    EXPECT_EQ(s.abspeichern, 1);
-    EXPECT_EQ(s.optionsKey, 0);
+    EXPECT_EQ(g.s().hintFrames, 498);
 }
 
 // Indices in the state that point outside their tables (as a damaged save
@@ -171,9 +117,7 @@ TEST(Mouse, PassesRunOnceMoreThanThereAreRecords) {
     p.postMouse(record(mouse::Button0, mouse::Pressed));
     p.postMouse(record(mouse::Button0, 0));
     readMouse(g.app);
-    EXPECT_EQ(s.mouseButtonLeft, 0);
-    EXPECT_EQ(s.feuer, 0);
-    EXPECT_EQ(s.wheelForward, 0);  // flags last one frame
+    EXPECT_EQ(s.mouseButtonLeft + s.feuer + s.wheelForward, 0);  // flags last one frame
 
     p.postMouse(record(mouse::X, 3));
     p.postMouse(record(mouse::X, 2));
@@ -195,8 +139,7 @@ TEST(Mouse, PassesRunOnceMoreThanThereAreRecords) {
     p.postMouse(record(mouse::Y, -20));
     readMouse(g.app);
     EXPECT_EQ(s.kipp, 0.0f);
-    EXPECT_EQ(s.mouseButtonRight, 1);
-    EXPECT_EQ(s.mouseUp, 1);
+    EXPECT_EQ(s.mouseButtonRight + s.mouseUp, 2);
 
     // Middle button stops the ship; the buffer holds 32 records.
     p.postMouse(record(mouse::Button2, mouse::Pressed));

@@ -1,33 +1,18 @@
 #include <gtest/gtest.h>
 
-#include "app/app.h"
 #include "app/frame.h"
-#include "platform/headless/headless_platform.h"
 #include "stations/combat_station.h"
-#include "support/temp_dir.h"
+#include "support/started_game.h"
 #include "world/location_generation.h"
 
 namespace {
 
-struct StartedGame {
-    TempWorkDir dir;
-    platform::HeadlessPlatform p;
-    App app{p};
-
-    StartedGame() {
-        dir.writeMinimalGameData();
-        app.clockSource = [] { return 1234u; };
-        EXPECT_TRUE(Init(app));
-    }
-    GameState& s() { return app.game; }
-
-    void dockAt(int typ) {
-        s().station[static_cast<std::size_t>(typ)] = Station{};
-        s().station[static_cast<std::size_t>(typ)]->typ = typ;
-        s().nStation = typ;
-        s().render = 2;
-    }
-};
+void dockAt(GameState& s, int typ) {
+    s.station[static_cast<std::size_t>(typ)] = Station{};
+    s.station[static_cast<std::size_t>(typ)]->typ = typ;
+    s.nStation = typ;
+    s.render = 2;
+}
 
 }  // namespace
 
@@ -37,7 +22,7 @@ struct StartedGame {
 TEST(StationFrame, TheLeavingFramePresentsTheStationAndTheModelTurns) {
     StartedGame g;
     GameState& s = g.s();
-    g.dockAt(kVerkehrsstation);
+    dockAt(s, kVerkehrsstation);
     s.passagiertyp = 1;
     s.passagierziel = s.sternenpos;
     const std::int32_t geld = s.geld;
@@ -67,7 +52,7 @@ TEST(StationFrame, AMissionIsAcceptedFoughtAndEnded) {
     s.mondpos = 1;
     Create_newCube(s, g.app);
     const std::uint32_t p = s.aufgabeP, m = s.aufgabeM;
-    g.dockAt(kKampfstation);
+    dockAt(s, kKampfstation);
     render_frame(g.app);
     EXPECT_EQ(s.aufgabePlanet, static_cast<std::int32_t>(p));
     EXPECT_EQ(s.aufgabeMond, static_cast<std::int32_t>(m));
