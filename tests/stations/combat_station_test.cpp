@@ -31,35 +31,30 @@ EnemyShip schiff(int typ, bool attacking) {
 
 }  // namespace
 
+// A visit accepts the offered mission, except in a democracy, which cancels
+// the one shown.
 TEST(CombatStation, VisitingAcceptsTheMissionAndADemocracyCancelsIt) {
     QuietServices q;
-    for (int regierung = 0; regierung < 7; ++regierung) {
+    for (int regierung = 0; regierung < 8; ++regierung) {
         GameState s = amKampf(regierung);
         dockedStep(s, q);
-        EXPECT_EQ(s.aufgabePlanet, 4) << regierung;
-        EXPECT_EQ(s.aufgabeMond, 2) << regierung;
+        EXPECT_EQ(s.aufgabePlanet * 10 + s.aufgabeMond, regierung < 7 ? 42 : 0) << regierung;
     }
-    GameState s = amKampf(7);
-    dockedStep(s, q);
-    EXPECT_EQ(s.aufgabePlanet, 0);
-    EXPECT_EQ(s.aufgabeMond, 0);
 }
 
+// Arriving at the target cell makes its kills the mission fight, also a
+// cell in column 0 (which brings no squadron); no mission is no target,
+// not the cell A0.
 TEST(CombatStation, ArrivingAtTheTargetCellMakesItsKillsTheMissionFight) {
-    GameState s = freshWorld();
-    s.aufgabePlanet = 3;
-    s.aufgabeMond = 1;
-    arrive(s, 0, 3, 1, 77);
-    EXPECT_TRUE(s.missionskampf);
-    arrive(s, 0, 3, 0, 77);
-    EXPECT_FALSE(s.missionskampf);
-    s.aufgabePlanet = 3;
-    s.aufgabeMond = 0;  // no squadron comes, but the cell is still the target
-    arrive(s, 0, 3, 0, 77);
-    EXPECT_TRUE(s.missionskampf);
-    s.aufgabePlanet = s.aufgabeMond = 0;
-    arrive(s, 0, 0, 0, 77);  // no mission is no target, not the cell A0
-    EXPECT_FALSE(s.missionskampf);
+    const std::tuple<int, int, int, int, bool> kArrivals[] = {
+        {3, 1, 3, 1, true}, {3, 1, 3, 0, false}, {3, 0, 3, 0, true}, {0, 0, 0, 0, false}};
+    for (const auto& [planet, mond, at, body, fight] : kArrivals) {
+        GameState s = freshWorld();
+        s.aufgabePlanet = planet;
+        s.aufgabeMond = mond;
+        arrive(s, 0, at, body, 77);
+        EXPECT_EQ(s.missionskampf, fight) << planet << mond << " at " << at << body;
+    }
 }
 
 TEST(CombatStation, EachMissionKillPaysFiftyMoreAndTheLastAttackerEndsTheMission) {

@@ -2,115 +2,73 @@
 
 #include "stations/shipyard.h"
 
-namespace {
+// The catalogue's prices are pinned with the shipyard's screen in
+// tests/ui/station_screens_test.cpp; here is how a row buys and sells.
 
-// Each row: what it changes, what a purchase costs and needs, what a sale
-// pays back, from a ship with the new game's equipment and one of each
-// expendable aboard.
-struct Zeile {
-    int row;
-    std::uint16_t GameState::*wert;
-    std::uint16_t vorher, nachKauf;
-    std::int32_t preis, kaufAb, erloes;
-};
-
-constexpr Zeile kZeilen[] = {
-    {4, &GameState::energielader, 1, 2, 800, 799, 800},
-    {5, &GameState::energiespeicher, 1, 2, 1000, 999, 1000},
-    {6, &GameState::schildlader, 1, 2, 800, 799, 800},
-    {7, &GameState::schildspeicher, 1, 2, 1000, 1000, 800},
-    {8, &GameState::beschleuniger, 1, 2, 100, 99, 100},
-    {9, &GameState::lenkraketen, 1, 2, 50, 49, 50},
-    {10, &GameState::ecm, 1, 2, 40, 39, 40},
-    {11, &GameState::gigabomben, 1, 2, 200, 799, 800},
-    {12, &GameState::laderaum, 20, 21, 1500, 1499, 1500},
-};
-
-GameState ausgeruestet() {
-    GameState s;
-    s.beschleuniger = s.lenkraketen = s.ecm = s.gigabomben = 1;
-    return s;
-}
-
-}  // namespace
-
-TEST(Shipyard, EveryEquipmentRowBuysAboveItsNeedAndSellsForItsRefund) {
-    for (const Zeile& z : kZeilen) {
-        SCOPED_TRACE(z.row);
-        GameState s = ausgeruestet();
-        s.geld = z.kaufAb;
-        EXPECT_FALSE(werftKauf(s, z.row));
-        EXPECT_EQ(s.*z.wert, z.vorher);
-        s.geld = z.kaufAb + 1;
-        EXPECT_TRUE(werftKauf(s, z.row));
-        EXPECT_EQ(s.*z.wert, z.nachKauf);
-        EXPECT_EQ(s.geld, z.kaufAb + 1 - z.preis);
-        EXPECT_EQ(kWerftkatalog[z.row].preis, z.preis);  // the price shown is the price paid
+// Each equipment row buys one unit for its price when the money is above
+// its need and the value below its limit, and sells one back for its
+// refund above its floor; 16-bit levels stop at their largest value.
+TEST(Shipyard, EveryEquipmentRowBuysBetweenItsNeedAndLimitAndSellsDownToItsFloor) {
+    for (int row = 4; row < kWerftzeilen; ++row) {
+        SCOPED_TRACE(row);
+        const Werftangebot& a = kWerftkatalog[static_cast<std::size_t>(row)];
+        GameState s;
+        s.*a.wert = a.boden;
+        s.geld = a.kaufAb;
+        EXPECT_FALSE(werftKauf(s, row));
+        s.geld = a.kaufAb + 1;
+        ASSERT_TRUE(werftKauf(s, row));
+        EXPECT_EQ(s.*a.wert, a.boden + 1);
+        EXPECT_EQ(s.geld, a.kaufAb + 1 - a.preis);
         s.geld = 0;
-        EXPECT_TRUE(werftVerkauf(s, z.row));
-        EXPECT_EQ(s.*z.wert, z.vorher);
-        EXPECT_EQ(s.geld, z.erloes);
-        // At the floor nothing more is sold.
-        if (z.row <= 7 || z.row == 12) {
-            EXPECT_FALSE(werftVerkauf(s, z.row));
-            EXPECT_EQ(s.geld, z.erloes);
-        }
+        EXPECT_TRUE(werftVerkauf(s, row));
+        EXPECT_EQ(s.*a.wert, a.boden);
+        EXPECT_EQ(s.geld, a.erloes);
+        EXPECT_FALSE(werftVerkauf(s, row));  // at the floor
+        s.geld = 1000000;
+        s.*a.wert = static_cast<std::uint16_t>(a.grenze - 1);
+        EXPECT_TRUE(werftKauf(s, row));
+        EXPECT_EQ(s.*a.wert, a.grenze);
+        EXPECT_FALSE(werftKauf(s, row));  // at the limit
     }
-}
-
-TEST(Shipyard, LimitsRefusePurchasesAndSixteenBitLevelsStopAtTheirLargestValue) {
-    GameState s;
-    s.geld = 1000000;
-    s.energiespeicher = s.schildspeicher = 4;
-    s.beschleuniger = s.lenkraketen = s.ecm = s.gigabomben = 7;
-    for (int row = 5; row <= 11; ++row) {
-        if (row == 6) continue;
-        EXPECT_FALSE(werftKauf(s, row)) << row;
-    }
-    s.energielader = s.schildlader = s.laderaum = 65535;
-    for (int row : {4, 6, 12}) EXPECT_FALSE(werftKauf(s, row)) << row;
-    EXPECT_EQ(s.laderaum, 65535);
-    s.energielader = 65534;
-    EXPECT_TRUE(werftKauf(s, 4));
-    EXPECT_EQ(s.energielader, 65535);
-    EXPECT_EQ(s.geld, 1000000 - 800);
+    EXPECT_EQ(kWerftkatalog[4].grenze, 65535);
     for (int row : {-1, 13, 15, 40000}) {
+        GameState s;
+        s.geld = 100000;
         EXPECT_FALSE(werftKauf(s, row));
         EXPECT_FALSE(werftVerkauf(s, row));
     }
 }
 
+// A gun row fits its gun over any lesser one for the row's price and sells
+// only its own gun, down one type; with the positron gun the lesser rows
+// neither buy nor sell.
 TEST(Shipyard, GunsReplaceLesserOnesAndSellDownOneType) {
-    struct Kanone { int row; std::int32_t preis, erloes; };
-    constexpr Kanone kKanonen[] = {{0, 1000, 1000}, {1, 2000, 1000}, {2, 4000, 2000}, {3, 8000, 4000}};
-    for (const Kanone& k : kKanonen) {
-        SCOPED_TRACE(k.row);
+    for (int row = 0; row < 4; ++row) {
+        SCOPED_TRACE(row);
+        const Werftangebot& a = kWerftkatalog[static_cast<std::size_t>(row)];
         GameState s;
         s.kanone = 0;
-        s.geld = k.preis;  // the need is one less than the price
-        EXPECT_TRUE(werftKauf(s, k.row));
-        EXPECT_EQ(s.kanone, k.row + 1);
-        EXPECT_EQ(s.geld, 0);
-        EXPECT_FALSE(werftKauf(s, k.row));  // the same gun again
-        EXPECT_TRUE(werftVerkauf(s, k.row));
-        EXPECT_EQ(s.kanone, k.row);
-        EXPECT_EQ(s.geld, k.erloes);
-    }
-
-    // With the positron gun, the lesser rows neither buy nor sell.
-    GameState s;
-    s.kanone = 4;
-    s.geld = 100000;
-    for (int row = 0; row < 3; ++row) {
+        s.geld = a.kaufAb + 1;
+        EXPECT_TRUE(werftKauf(s, row));
+        EXPECT_EQ(s.kanone, row + 1);
+        EXPECT_EQ(s.geld, a.kaufAb + 1 - a.preis);
+        EXPECT_FALSE(werftKauf(s, row));  // the same gun again
+        s.geld = 0;
+        EXPECT_TRUE(werftVerkauf(s, row));
+        EXPECT_EQ(s.kanone, row);
+        EXPECT_EQ(s.geld, a.erloes);
+        s.kanone = 4;
+        s.geld = 100000;
         EXPECT_FALSE(werftKauf(s, row));
-        EXPECT_FALSE(werftVerkauf(s, row));
+        EXPECT_EQ(werftVerkauf(s, row), row == 3);
+        EXPECT_EQ(s.kanone, row == 3 ? 3 : 4);
+        EXPECT_FALSE(werftVerkauf(s, row));  // nor the gun below its own
     }
-    EXPECT_TRUE(werftVerkauf(s, 3));
-    EXPECT_EQ(s.kanone, 3);
-    EXPECT_EQ(s.geld, 104000);
-    EXPECT_FALSE(werftVerkauf(s, 3));  // row 3 sells only the positron gun
 }
 
+// A frame buys, then sells, and clicks for each; the wheel does nothing
+// here, nor does a row left below the list.
 TEST(Shipyard, AFrameBuysThenSellsAndClicksForEach) {
     QuietServices q;
     GameState s;
@@ -121,19 +79,16 @@ TEST(Shipyard, AFrameBuysThenSellsAndClicksForEach) {
     shipyardStep(s, q);
     EXPECT_EQ(s.schildspeicher, 1);
     EXPECT_EQ(s.geld, 801);  // the shield storage loses 200 on the way
-    EXPECT_EQ(q.sounds, (std::vector<int>{5, 5}));
-
-    // The wheel does nothing here; a row left below the list neither.
-    s.zeigverz = 1;
-    s.right = s.left = 0;
-    s.wheelForward = 1;
-    shipyardStep(s, q);
-    EXPECT_EQ(s.geld, 801);
-    s.zeig = 15;
-    s.zeigverz = 1;
-    s.mouseLeft = 1;
-    shipyardStep(s, q);
-    EXPECT_EQ(s.zeig, 15);
-    EXPECT_EQ(s.geld, 801);
+    EXPECT_EQ(q.sounds, (std::vector<int>{kKlick, kKlick}));
+    for (const int zeig : {7, 15}) {
+        s.zeig = static_cast<std::uint16_t>(zeig);
+        s.zeigverz = 1;
+        s.right = s.left = 0;
+        s.wheelForward = zeig == 7 ? 1 : 0;
+        s.mouseLeft = zeig == 7 ? 0 : 1;
+        shipyardStep(s, q);
+        EXPECT_EQ(s.zeig, zeig);
+        EXPECT_EQ(s.geld, 801);
+    }
     EXPECT_EQ(q.sounds.size(), 2u);
 }
