@@ -17,11 +17,3 @@ TEST(Scene, VisibleIsStrictlyInsideTheSightCube) {
     EXPECT_TRUE(Visible(s, {30000.0f, 0, 0}));
     EXPECT_FALSE(Visible(s, {43000.0f, 0, 0}));
 }
-
-TEST(Scene, SunShrinksOutward) {
-    const GameState& w = sharedWorld();
-    EXPECT_EQ(sunScale(w.stern[kSol], 2), 1900.0f);  // 2000/8 * 6 + 400
-    EXPECT_EQ(sunScale(w.stern[kSol], 8), 400.0f);
-    EXPECT_EQ(sunScale(w.stern[266], 0), 83.0f * 24 + 400);  // the division truncates first
-    EXPECT_EQ(sunScale(w.stern[3], 1), 666.0f * 2 + 400);
-}
