@@ -45,12 +45,13 @@ TEST(FlightFrame, MessagesShowAsLongAsTheirCounters) {
     s.sightchg = 2;
     s.beutezaehler = 1;
     s.bergbaumeldungz = 3;
+    s.missionsmeldungz = 4;
     std::string shown;
-    for (int frame = 0; frame < 4; ++frame) {
+    for (int frame = 0; frame < 5; ++frame) {
         flightFrame(s, quiet);
         shown += std::to_string(s.picture.sichtMeldung) + std::to_string(s.picture.beuteMeldung) +
-                 std::to_string(s.picture.bergbauMeldung) + " ";
+                 std::to_string(s.picture.bergbauMeldung) + std::to_string(s.picture.missionsMeldung) + " ";
     }
-    EXPECT_EQ(shown, "111 101 001 000 ");
-    EXPECT_EQ(s.sightchg + s.beutezaehler + s.bergbaumeldungz, 0);
+    EXPECT_EQ(shown, "1111 1011 0011 0001 0000 ");
+    EXPECT_EQ(s.sightchg + s.beutezaehler + s.bergbaumeldungz + s.missionsmeldungz, 0);
 }
