@@ -71,19 +71,6 @@ TEST(Frame, GameOverHoldsTheShipAndStartsAgainOnce) {
     EXPECT_EQ(shown, 150);
 }
 
-// The hint counts down docked as in flight (the options key: in the options
-// menu test).
-TEST(Frame, TheHintCountsDownInEveryMode) {
-    StartedGame g;
-    EXPECT_EQ(g.s().hintFrames, 500);
-    g.s().render = 2;
-    g.s().station[0] = Station{};
-    render_frame(g.app);
-    g.s().render = 0;
-    render_frame(g.app);
-    EXPECT_EQ(g.s().hintFrames, 498);
-}
-
 // Indices in the state that point outside their tables (as a damaged save
 // could leave them) are read as nothing, never past the table.
 TEST(Frame, IndicesOutsideTheirTablesReadAsNothing) {
@@ -148,4 +135,16 @@ TEST(Mouse, PassesRunOnceMoreThanThereAreRecords) {
     for (int i = 0; i < 40; ++i) p.postMouse(record(mouse::Z, -120));
     readMouse(g.app);
     EXPECT_FLOAT_EQ(s.speed, -4.5f * 33);
+}
+
+// Each star gate reads the sun's mesh again and gives the old one back (a
+// failed read: in the shell test).
+TEST(Frame, TheSunMeshReadAgainAtEveryStarGateReplacesTheOld) {
+    StartedGame g;
+    const int live = g.p.liveMeshes();
+    const std::size_t made = g.p.meshLive.size();
+    for (int trip = 0; trip < 10; ++trip) g.app.reloadSunMesh();
+    EXPECT_EQ(g.p.meshLive.size(), made + 10);  // ten fresh meshes
+    EXPECT_EQ(g.p.liveMeshes(), live);          // and ten released
+    EXPECT_EQ(g.app.ErrStr, nullptr);
 }
