@@ -77,22 +77,3 @@ TEST(EnemyShips, AShipExactlyAtItsAimPointNeitherFiresNorGoesNaN) {
     }
 }
 
-// A ship just destroyed stops attacking and drifts up at half its speed,
-// drawing nothing; it explodes for eighty frames, then the slot empties.
-TEST(EnemyShips, WrecksDriftExplodeForEightyFramesThenTheSlotEmpties) {
-    GameState s = arena();
-    placeShip(s, 3, kJaeger, {}).typ = 20;
-    const auto draws = s.rng.draws();
-    enemyShips(s);
-    EXPECT_EQ(s.rng.draws(), draws);
-    EXPECT_EQ(s.raumschiff[3]->typ, 21);
-    EXPECT_FALSE(s.raumschiff[3]->attacking);
-    EXPECT_EQ(s.raumschiff[3]->pos, D3DVECTOR(0, 25, 0));
-    for (int frame = 2; frame <= 80; ++frame) {
-        enemyShips(s);
-        ASSERT_TRUE(s.raumschiff[3]) << frame;
-    }
-    EXPECT_EQ(s.raumschiff[3]->typ, 100);
-    enemyShips(s);
-    EXPECT_FALSE(s.raumschiff[3]);
-}

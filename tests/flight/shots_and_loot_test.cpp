@@ -108,30 +108,6 @@ TEST(Loot, ByFireIntervalOfTheType) {
     EXPECT_EQ(quiet.sounds.size(), 1u);
 }
 
-TEST(Missiles, HitsOnDecoyShipAndEnemiesInTheirOrder) {
-    GameState s = arena();
-    QuietServices quiet;
-    s.schild = 20;
-    s.dummy.emplace().pos = {3000, 0, 0};
-    s.rakete[0].emplace().pos = {3150, 0, 0};
-    s.rakete[1].emplace().pos = {250, 0, 0};
-    placeShip(s, 4, 4, {0, 5000, 0});
-    placeShip(s, 8, 4, {0, 5000, 0}).typ = 40;  // a wreck counts too
-    s.rakete[kSpielerRakete].emplace().pos = {0, 5400, 0};
-    const auto geld = s.geld;
-
-    missileHits(s, quiet);
-    EXPECT_EQ(s.schild, 8);  // the decoy's blast costs 6 as well
-    EXPECT_EQ(s.dummy->explode, 100);
-    EXPECT_FALSE(s.rakete[0]);
-    EXPECT_FALSE(s.rakete[1]);
-    EXPECT_EQ(s.raumschiff[4]->typ, 20);
-    EXPECT_EQ(s.raumschiff[8]->typ, 40);  // the missile is spent on the first
-    EXPECT_FALSE(s.rakete[kSpielerRakete]);
-    EXPECT_EQ(s.geld, geld + 10);
-    EXPECT_EQ(quiet.sounds, (std::vector<int>{6, 6, 9}));
-}
-
 TEST(Missiles, APlayersMissileWhosePreyIsGoneStoresNothingButStillDraws) {
     GameState s = arena();
     Missile& missile = s.rakete[kSpielerRakete].emplace();
@@ -150,28 +126,6 @@ TEST(Missiles, APlayersMissileWhosePreyIsGoneStoresNothingButStillDraws) {
     ASSERT_TRUE(t.rakete[0]);
     EXPECT_EQ(t.rakete[0]->pos, D3DVECTOR(0, 100, 0));
     EXPECT_EQ(t.rakete[0]->target, D3DVECTOR(0, 0, 0));
-}
-
-TEST(Missiles, TheDecoyLuresEnemyMissilesButNotThePlayers) {
-    GameState s = arena();
-    s.dummy.emplace().pos = {0, 0, 7000};
-    s.rakete[3].emplace().pos = {0, 0, 9000};
-    placeShip(s, 1, 4, {5000, 0, 0});
-    s.rakete[kSpielerRakete].emplace().targetIndex = 1;
-    guideMissiles(s);
-    EXPECT_EQ(s.rakete[3]->target, D3DVECTOR(0, 0, 7000));
-    EXPECT_EQ(s.rakete[kSpielerRakete]->target, s.raumschiff[1]->pos);
-}
-
-TEST(Missiles, WarningEveryFiftyFramesWhileAnEnemyMissileFlies) {
-    GameState s = arena();
-    QuietServices quiet;
-    s.rakete[kSpielerRakete].emplace();
-    for (int i = 0; i < 10; ++i) missileWarning(s, quiet);
-    EXPECT_TRUE(quiet.sounds.empty());
-    s.rakete[0].emplace();
-    for (int i = 0; i < 102; ++i) missileWarning(s, quiet);
-    EXPECT_EQ(quiet.sounds, (std::vector<int>{3, 3, 3}));  // after 2, 52 and 102 frames
 }
 
 TEST(Combat, ALargeHitInOneFrameEndsTheGame) {
