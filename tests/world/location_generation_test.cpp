@@ -3,7 +3,6 @@
 #include <set>
 #include <vector>
 
-#include "world/collision.h"
 #include "support/test_world.h"
 #include "world/goods.h"
 #include "world/location_generation.h"
@@ -128,26 +127,6 @@ TEST(LocationGeneration, EarthIsSafeAndSolsMoonHasACombatStation) {
     // The Moon's combat station does not depend on the draw.
     arrive(s, 0, 2, 1, 0);
     EXPECT_TRUE(s.station[kKampfstation]);
-}
-
-TEST(LocationGeneration, StationsAreClearOfAsteroidsAndSitInTheirSlots) {
-    GameState s = freshWorld();
-    for (const auto& [p, m] : locations(s.stern[0])) {
-        arrive(s, 0, p, m, 1);
-        for (int slot = 0; slot < kStationSlots; ++slot) {
-            if (!s.station[slot]) continue;
-            const Station& st = *s.station[slot];
-            EXPECT_EQ(st.typ, slot);
-            EXPECT_EQ(st.scale, 50.0f);
-            for (float a : {st.ang.x, st.ang.y, st.ang.z}) {
-                EXPECT_GE(a, -0.05f);
-                EXPECT_LE(a, 0.04f);
-            }
-            for (const Asteroid& a : s.asteroid) {
-                ASSERT_FALSE(Collision(st.pos, 750.0f, a.pos, a.scale));
-            }
-        }
-    }
 }
 
 TEST(LocationGeneration, GatesFollowTheBodyTable) {
