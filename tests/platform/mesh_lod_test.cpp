@@ -180,34 +180,6 @@ TEST(MeshLod, RunsOfIndicesFindTheirCoarseTriangles) {
     EXPECT_FALSE(coarseRange(start, 0, 27));   // past the mesh
 }
 
-// A finely cut flat square: many fine triangles fall on the same cells and
-// become one coarse one.
-TEST(MeshLod, ManyFineTrianglesOnTheSameCellsBecomeOne) {
-    constexpr int kCuts = 8;
-    TestMesh plane;
-    for (int row = 0; row <= kCuts; ++row) {
-        for (int column = 0; column <= kCuts; ++column) {
-            MeshVertex v{};
-            v.position = {static_cast<float>(column) / kCuts, static_cast<float>(row) / kCuts, 0};
-            v.normal = {0, 0, -1};
-            v.u = v.position.x;
-            v.v = v.position.y;
-            plane.vertices.push_back(v);
-        }
-    }
-    auto at = [](int row, int column) { return static_cast<std::uint32_t>(row * (kCuts + 1) + column); };
-    for (int row = 0; row < kCuts; ++row) {
-        for (int column = 0; column < kCuts; ++column) {
-            plane.indices.insert(plane.indices.end(), {at(row, column), at(row + 1, column), at(row + 1, column + 1)});
-            plane.indices.insert(plane.indices.end(), {at(row, column), at(row + 1, column + 1), at(row, column + 1)});
-        }
-    }
-    const std::size_t kept = coarseMesh(plane.vertices, plane.indices).indices.size() / 3;
-    // At most two triangles between each four neighbouring cells.
-    EXPECT_LE(kept, 2u * (platform::sdl::kCoarseCells - 1) * (platform::sdl::kCoarseCells - 1));
-    EXPECT_GT(kept, 0u);
-}
-
 // How large a sphere shows: the flight view's projection at its depth, and
 // one that reaches the eye's plane may fill the view.
 TEST(MeshLod, PixelRadiusOfPlacedSpheres) {

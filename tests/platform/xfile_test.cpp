@@ -46,21 +46,6 @@ const std::string kFull = kHeader +
 
 }  // namespace
 
-TEST(XFile, FramesKeepTheirNamesMatricesAndMeshes) {
-    const auto root = parse(kHeader + square() +
-        "Frame Aussen {\n FrameTransformMatrix { 1,0,0,0, 0,1,0,0, 0,0,1,0, 5,6,7,1;; }\n"
-        " Frame Innen {\n  FrameTransformMatrix {\n 2.0,0.0,0.0,0.0,0.0,2.0,0.0,0.0,\n"
-        " 0.0,0.0,2.0,0.0,0.0,0.0,0.0,1.0;;\n }\n" + square() + " }\n}\n");
-    ASSERT_TRUE(root);
-    EXPECT_EQ(root->meshes.size(), 1u);  // the top-level mesh
-    ASSERT_EQ(root->children.size(), 1u);
-    const XFrame& outer = root->children[0];
-    ASSERT_EQ(outer.children.size(), 1u);
-    const XFrame& inner = outer.children[0];
-    EXPECT_EQ(std::tuple(outer.name, outer.transform._42, outer.meshes.size()), std::tuple("Aussen", 6.0f, 0u));
-    EXPECT_EQ(std::tuple(inner.name, inner.transform._33, inner.meshes.size()), std::tuple("Innen", 2.0f, 1u));
-}
-
 TEST(XFile, SkipsTemplatesCommentsAndUnknownObjects) {
     const auto root = parse(
         "xof 0302txt 0032\n"

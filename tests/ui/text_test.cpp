@@ -73,13 +73,3 @@ TEST(Text, CellsOnTheScreenEdgeAreNotDrawn) {
     EXPECT_EQ(s.p.blits[1].sourceRect.y, 32);
 }
 
-TEST(Text, ClsBlanksThePanel) {
-    Screen s;
-    s.text.Cls();
-    ASSERT_EQ(s.p.blits.size(), 47u * 15u);
-    EXPECT_EQ(s.p.blits.front().x, 776);
-    EXPECT_EQ(s.p.blits.front().y, 8);
-    EXPECT_EQ(s.p.blits.back().x, 776 + 14 * 16);
-    EXPECT_EQ(s.p.blits.back().y, 744);
-    for (const auto& b : s.p.blits) ASSERT_EQ(Screen::glyph(b), ' ');
-}
