@@ -60,35 +60,4 @@ TEST(FrustumTest, FollowsTheCameraAndItsTurn) {
     EXPECT_FALSE(f.mayShow({{0, 0, 1000}, 1}));  // 90 degrees off to the side
 }
 
-TEST(FrustumTest, BoundingAndPlacedSpheres) {
-    const std::vector<MeshVertex> vertices = {
-        {{-1, -2, 0}, {}, 0, 0}, {{3, 2, 0}, {}, 0, 0}, {{1, 0, 4}, {}, 0, 0}};
-    const Sphere model = platform::sdl::boundingSphere(vertices);
-    EXPECT_FLOAT_EQ(model.center.x, 1);
-    EXPECT_FLOAT_EQ(model.center.y, 0);
-    EXPECT_FLOAT_EQ(model.center.z, 2);
-    for (const MeshVertex& v : vertices) {
-        EXPECT_LE(magnitude(v.position - model.center), model.radius + 1e-5f);
-    }
-    EXPECT_FLOAT_EQ(model.radius, std::sqrt(12.0f));  // every corner of the box is sqrt(12) away
-    EXPECT_FLOAT_EQ(platform::sdl::boundingSphere({}).radius, 0);
-
-    // Flattened like a station, turned, moved, scaled: the longest axis
-    // sets the radius; a negative scale turns inside out but keeps the size.
-    D3DMATRIX stretch, placed;
-    D3DUtil_SetScaleMatrix(stretch, 1, 0.2f, 1);
-    D3DMath_MatrixMultiply(placed, objectMatrix({100, 200, 300}, {0, 1.5707964f, 0}), stretch);
-    const Sphere p = platform::sdl::placedSphere(model, placed, -10);
-    EXPECT_NEAR(p.radius, 10 * std::sqrt(12.0f), 1e-4);
-    // The centre (1, 0, 2) times -10 is (-10, 0, -20); turned by a quarter
-    // about y, x goes to -z and z to x; then moved.
-    EXPECT_NEAR(p.center.x, 100 - 20, 1e-3);
-    EXPECT_NEAR(p.center.y, 200, 1e-3);
-    EXPECT_NEAR(p.center.z, 300 + 10, 1e-3);
-
-    D3DMATRIX tall;
-    D3DUtil_SetScaleMatrix(tall, 1, 3, 1);
-    EXPECT_NEAR(platform::sdl::placedSphere(model, tall, 1).radius, 3 * std::sqrt(12.0f), 1e-5);
-}
-
 }  // namespace

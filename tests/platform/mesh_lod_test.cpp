@@ -111,48 +111,6 @@ TEST(MeshLod, SphereShrinksToAClosedOutwardBall) {
     EXPECT_EQ(holes, 0);
 }
 
-// Each run of whole triangles has one run of coarse ones: two spheres in
-// one mesh (two materials) keep their coarse triangles apart, and a quad
-// too small to merge stays as it is, each face once.
-TEST(MeshLod, RunsMapToRunsAndSmallShapesStay) {
-    TestMesh m = sphere(12, 8);
-    const TestMesh second = sphere(12, 8, {3, 0, 0});
-    const auto offset = static_cast<std::uint32_t>(m.vertices.size());
-    const std::size_t firstTriangles = m.indices.size() / 3;
-    m.vertices.insert(m.vertices.end(), second.vertices.begin(), second.vertices.end());
-    for (std::uint32_t index : second.indices) m.indices.push_back(index + offset);
-
-    const CoarseMesh coarse = coarseMesh(m.vertices, m.indices);
-    ASSERT_EQ(coarse.start.size(), m.indices.size() / 3 + 1);
-    for (std::size_t t = 0; t + 1 < coarse.start.size(); ++t) {
-        EXPECT_LE(coarse.start[t + 1] - coarse.start[t], 1u);
-    }
-    EXPECT_EQ(coarse.start.back() * 3, coarse.indices.size());
-    const std::uint32_t split = coarse.start[firstTriangles];
-    EXPECT_GT(split, 0u);
-    for (std::size_t i = 0; i < coarse.indices.size(); ++i) {
-        EXPECT_EQ(coarse.vertices[coarse.indices[i]].position.x < 1.5f, i < 3 * split) << i;
-    }
-
-    TestMesh quad;
-    for (const D3DVECTOR p : {D3DVECTOR(0, 0, 0), D3DVECTOR(1, 0, 0), D3DVECTOR(1, 1, 0), D3DVECTOR(0, 1, 0)}) {
-        MeshVertex v{};
-        v.position = p;
-        v.u = p.x;
-        v.v = p.y;
-        quad.vertices.push_back(v);
-    }
-    quad.indices = {0, 2, 1, 0, 3, 2};
-    const CoarseMesh same = coarseMesh(quad.vertices, quad.indices);
-    EXPECT_EQ(same.indices, quad.indices);
-    ASSERT_EQ(same.vertices.size(), 4u);
-    EXPECT_EQ(same.vertices[2].position.x, 1.0f);
-    // A face given twice is drawn once; turned round it is another face.
-    EXPECT_EQ(coarseMesh(quad.vertices, {0, 2, 1, 2, 1, 0, 0, 1, 2}).indices,
-              (std::vector<std::uint32_t>{0, 2, 1, 0, 1, 2}));
-    EXPECT_EQ(coarseMesh({}, {}).start, std::vector<std::uint32_t>{0});
-}
-
 // Which coarse triangles a draw of a run takes: whole triangles only, at
 // least half saved, never nothing.
 TEST(MeshLod, RunsOfIndicesFindTheirCoarseTriangles) {
