@@ -31,24 +31,9 @@ TEST(Flight, SpeedLimitsInFlightAndInCombat) {
     }
 }
 
-// Nearer a station the cap only falls (and never raises a slower ship);
-// within its docking range the ship docks in peace, backing in too.
-TEST(Flight, StationsCapSpeedTheNearerTheLowerAndDockInPeace) {
-    float cap = 180.0f;
-    for (float dx = 6000.0f; dx >= 550.0f; dx -= 50.0f) {
-        GameState s = arena();
-        s.station[1].emplace().pos = {dx, 0, 0};
-        s.blickrichtung = {0, 1, 0};  // flying past it
-        s.aufrichtung = {0, 0, 1};
-        s.xAchse = {1, 0, 0};
-        s.speed = 180.0f;
-        step(s);
-        EXPECT_LE(s.speed, cap) << dx;
-        cap = s.speed;
-        EXPECT_EQ(s.render, 0);
-    }
-    EXPECT_EQ(cap, 12.0f);
-
+// The caps near a station are pinned by the docking runs; backing into one
+// docks at any speed in peace.
+TEST(Flight, BackingIntoAStationDocksUncapped) {
     GameState s = arena();
     s.station[1].emplace().pos = {390, 0, 0};
     s.speed = -30.0f;
