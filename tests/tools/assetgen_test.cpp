@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
@@ -75,36 +74,5 @@ TEST(AssetGenerator, ReportsAnUnwritableDirectory) {
         EXPECT_FALSE(write(error));
         EXPECT_NE(error.find("missing"), std::string::npos) << error;
     }
-}
-
-// ---------------------------------------------------------------- manual
-
-// The elements in the order they open, which must be the reverse of the
-// order they close; void elements close themselves.
-TEST(Spielanleitung, IsAWellNestedHtmlPage) {
-    const std::string html = readFile(SPIELANLEITUNG_PATH);
-    ASSERT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
-    EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
-    const std::set<std::string> voidElements = {"meta", "br", "hr", "img", "link", "col", "wbr"};
-    const std::regex tag(R"(<!--[^]*?-->|<!|<(/?)([A-Za-z0-9]*))");
-    std::vector<std::string> open;
-    std::set<std::string> seen;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), tag); it != std::sregex_iterator(); ++it) {
-        const std::smatch& m = *it;
-        if (m.str().rfind("<!", 0) == 0) continue;  // comments and the doctype
-        const std::string name = m[2];
-        ASSERT_FALSE(name.empty()) << "a stray '<' at byte " << m.position();
-        seen.insert(name);
-        if (voidElements.count(name)) continue;
-        if (m[1].length() == 0) {
-            open.push_back(name);
-            continue;
-        }
-        ASSERT_FALSE(open.empty()) << "</" << name << "> closes nothing";
-        ASSERT_EQ(open.back(), name) << "</" << name << "> closes <" << open.back() << ">";
-        open.pop_back();
-    }
-    EXPECT_TRUE(open.empty()) << "<" << (open.empty() ? "" : open.back()) << "> is never closed";
-    for (const char* element : {"html", "head", "title", "body", "table"}) EXPECT_TRUE(seen.count(element)) << element;
 }
 
