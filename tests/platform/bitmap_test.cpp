@@ -51,31 +51,6 @@ TEST_F(BitmapTest, Reads24BitPictureTopRowFirst) {
     EXPECT_EQ(image.pixels, (std::vector<std::uint32_t>{0xFF0000, 0x00FF00, 0x0000FF, 0x123456, 0, 0xFFFFFF}));
 }
 
-TEST_F(BitmapTest, ReadsPalettePictureAsColours) {
-    SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormat(0, 5, 3, 8, SDL_PIXELFORMAT_INDEX8);
-    ASSERT_NE(surface, nullptr);
-    const SDL_Color colors[3] = {{0, 0, 0, 255}, {0xC0, 0x80, 0x40, 255}, {0x01, 0x02, 0x03, 255}};
-    ASSERT_EQ(SDL_SetPaletteColors(surface->format->palette, colors, 0, 3), 0);
-    auto* pixels = static_cast<std::uint8_t*>(surface->pixels);
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 5; ++x) {
-            pixels[y * surface->pitch + x] = static_cast<std::uint8_t>((x + y) % 3);
-        }
-    }
-    ASSERT_EQ(SDL_SaveBMP(surface, path("palette.bmp").c_str()), 0);
-    SDL_FreeSurface(surface);
-
-    Image image;
-    ASSERT_TRUE(loadBitmap(path("palette.bmp"), image));
-    ASSERT_EQ(std::pair(image.width, image.height), std::pair(5, 3));
-    const std::uint32_t expected[3] = {0x000000u, 0xC08040u, 0x010203u};
-    for (int y = 0; y < 3; ++y) {
-        for (int x = 0; x < 5; ++x) {
-            EXPECT_EQ(image.at(x, y), expected[(x + y) % 3]) << "at " << x << "," << y;
-        }
-    }
-}
-
 // A missing file, or one that is no bitmap, is refused and leaves the
 // picture as it was.
 TEST_F(BitmapTest, FilesThatAreNoBitmapsAreRefused) {

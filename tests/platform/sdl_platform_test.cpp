@@ -185,28 +185,6 @@ TEST_F(SdlPlatformTest, CopiesAndFillsLandWhereTheyShouldInCallOrder) {
     EXPECT_EQ(p->surface(99), nullptr);
 }
 
-// The radar's spheres lie over its bitmap, and the panel over the view: 2D
-// and 3D cover each other in the order they were called, each inside its
-// own area.
-TEST_F(SdlPlatformTest, TwoDAndThreeDCoverEachOtherInCallOrder) {
-    const SurfaceId red = p->createSurface(Image(64, 64, kRed));
-    lookAtOrigin();
-    const MeshId mesh = square(0.5f);  // about 92 pixels wide in this viewport
-    ASSERT_TRUE(p->setViewport(0, 0, 512, 384, 0.0f, 1.0f));
-    p->clear(true, kBlue, true, 1.0f);
-    p->setLighting(false);
-    p->drawMesh(mesh, 0, 6, 1.0f);
-    p->blit(224, 160, red, {0, 0, 64, 64}, false);
-    p->blit(600, 600, red, {0, 0, 64, 64}, false);
-    p->drawMesh(mesh, 0, 6, 1.0f);
-    const Image image = p->readBackBuffer();
-    EXPECT_EQ(image.at(256, 192), 0xFFFFFFu);
-    EXPECT_EQ(image.at(224, 160), 0xFFFFFFu);
-    EXPECT_EQ(image.at(10, 10), kBlue);
-    EXPECT_EQ(image.at(600, 600), kRed);  // outside the viewport, untouched by the clear
-    EXPECT_EQ(image.at(512, 384), 0u);
-}
-
 // ---------------------------------------------------------------- 3D
 
 TEST_F(SdlPlatformTest, ViewportsMustBeOnScreenAndClearsStayInside) {
