@@ -46,17 +46,6 @@ TEST(Text, StopsAtTheTildeAndSkipsControlBytes) {
     EXPECT_EQ(s.cells(), "116:a 132:  ");
 }
 
-TEST(Text, VarIsRightAlignedWithoutLeadingZerosAndShowsFiveDigits) {
-    const std::pair<std::uint32_t, const char*> kNumbers[] = {
-        {0, "1000:0 "}, {1234, "1000:4 984:3 968:2 952:1 "}, {123456, "1000:6 984:5 968:4 952:3 936:2 "},
-        {100000, "1000:0 "}, {10203, "1000:3 984:0 968:2 952:0 936:1 "}};
-    for (const auto& [value, cells] : kNumbers) {
-        Screen s;
-        s.text.Var(1000, 24, value);
-        EXPECT_EQ(s.cells(), cells) << value;
-    }
-}
-
 TEST(Text, CellsOnTheScreenEdgeAreNotDrawn) {
     Screen s;
     s.text.Zeichen(0, 100, 'A');
