@@ -4,6 +4,7 @@
 
 #include "flight/flight_frame.h"
 #include "flight/flight_step.h"
+#include "flight/scene.h"
 #include "support/arena.h"
 
 // How the ship turns and moves frame by frame is pinned by the runs in
@@ -82,4 +83,38 @@ TEST(Flight, ViewNeverFailsFarOutside) {
     EXPECT_NEAR(view._33, 1.0f, 1e-6f);
     EXPECT_NEAR(view._41, -3.0e9f, 1e3f);
     EXPECT_NEAR(flightView(camera, -1)._33, -1.0f, 1e-6f);
+}
+
+// A message shows while its counter is above 0: set to 2, it shows in two
+// frames and counts to 0.
+TEST(FlightFrame, MessagesShowAsLongAsTheirCounters) {
+    GameState s = arena();
+    QuietServices quiet;
+    s.sightchg = 2;
+    s.beutezaehler = 1;
+    s.bergbaumeldungz = 3;
+    s.missionsmeldungz = 4;
+    std::string shown;
+    for (int frame = 0; frame < 5; ++frame) {
+        flightFrame(s, quiet);
+        shown += std::to_string(s.picture.sichtMeldung) + std::to_string(s.picture.beuteMeldung) +
+                 std::to_string(s.picture.bergbauMeldung) + std::to_string(s.picture.missionsMeldung) + " ";
+    }
+    EXPECT_EQ(shown, "1111 1011 0011 0001 0000 ");
+    EXPECT_EQ(s.sightchg + s.beutezaehler + s.bergbaumeldungz + s.missionsmeldungz, 0);
+}
+
+// Visible means strictly inside the cube of the view distance; outside the
+// field the view is measured from its edge.
+TEST(Scene, VisibleIsStrictlyInsideTheSightCube) {
+    GameState s = arena();
+    s.picture.eye.x = 100.0f;
+    s.SIGHT = 10000.0f;
+    EXPECT_TRUE(Visible(s, {10099.0f, 0, 0}));
+    EXPECT_FALSE(Visible(s, {10100.0f, 0, 0}));
+    EXPECT_FALSE(Visible(s, {0, -10000.0f, 0}));
+    s.picture.eye.x = 50000.0f;
+    s.ausserhalb = true;
+    EXPECT_TRUE(Visible(s, {30000.0f, 0, 0}));
+    EXPECT_FALSE(Visible(s, {43000.0f, 0, 0}));
 }
