@@ -91,47 +91,27 @@ TEST(Frame, IndicesOutsideTheirTablesReadAsNothing) {
     EXPECT_EQ(s.render, 0);
 }
 
+// The mouse's wheel, buttons and moves in the pinned runs; here its edges:
+// the passes run once more than there are records, so a move that crosses
+// the threshold on the second record turns twice; a right click stops the
+// turn even while the mouse moves; the buffer holds 32 records.
 TEST(Mouse, PassesRunOnceMoreThanThereAreRecords) {
     StartedGame g;
     GameState& s = g.s();
     platform::Platform& p = g.p;
-
-    p.postMouse(record(mouse::Z, 120));
-    readMouse(g.app);
-    EXPECT_FLOAT_EQ(s.speed, 9.0f);
-    EXPECT_EQ(s.wheelForward, 1);
-
-    p.postMouse(record(mouse::Button0, mouse::Pressed));
-    p.postMouse(record(mouse::Button0, 0));
-    readMouse(g.app);
-    EXPECT_EQ(s.mouseButtonLeft + s.feuer + s.wheelForward, 0);  // flags last one frame
-
-    p.postMouse(record(mouse::X, 3));
-    p.postMouse(record(mouse::X, 2));
-    p.postMouse(record(mouse::Y, -5));
-    readMouse(g.app);
-    EXPECT_EQ(s.mouseLeft + s.mouseRight + s.mouseUp + s.mouseDown, 0);
-    EXPECT_EQ(s.kipp, 0.0f);
-
-    // Crossing the threshold on the second record: that pass and the final
-    // one each add a step.
     p.postMouse(record(mouse::X, 4));
     p.postMouse(record(mouse::X, 4));
     readMouse(g.app);
     EXPECT_EQ(s.mouseRight, 1);
     EXPECT_FLOAT_EQ(s.kipp, -0.0006f);
 
-    // A right click stops the turn even while the mouse moves.
     p.postMouse(record(mouse::Button1, mouse::Pressed));
     p.postMouse(record(mouse::Y, -20));
     readMouse(g.app);
     EXPECT_EQ(s.kipp, 0.0f);
     EXPECT_EQ(s.mouseButtonRight + s.mouseUp, 2);
 
-    // Middle button stops the ship; the buffer holds 32 records.
-    p.postMouse(record(mouse::Button2, mouse::Pressed));
-    readMouse(g.app);
-    EXPECT_EQ(s.speed, 0.0f);
+    s.speed = 0.0f;
     for (int i = 0; i < 40; ++i) p.postMouse(record(mouse::Z, -120));
     readMouse(g.app);
     EXPECT_FLOAT_EQ(s.speed, -4.5f * 33);
