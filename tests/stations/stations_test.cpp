@@ -440,6 +440,9 @@ TEST(CombatStation, ArrivingAtTheTargetCellMakesItsKillsTheMissionFight) {
     }
 }
 
+// In the mission fight each kill pays 50 more (the purse stops at its
+// largest sum); the kill that leaves no intact pirate and no attacking ship
+// ends the mission and shows the message; then loot is ordinary again.
 TEST(CombatStation, EachMissionKillPaysFiftyMoreAndTheLastAttackerEndsTheMission) {
     GameState s;
     s.aufgabePlanet = 3;
@@ -447,20 +450,15 @@ TEST(CombatStation, EachMissionKillPaysFiftyMoreAndTheLastAttackerEndsTheMission
     s.beute = 20;
     s.geld = 120;
     missionKill(s);  // not the mission fight: nothing
-    EXPECT_EQ(s.beute, 20);
-    EXPECT_EQ(s.geld, 120);
+    EXPECT_EQ(std::pair(s.beute, s.geld), std::pair(20, 120));
 
     s.missionskampf = true;
-    s.raumschiff[0] = schiff(8, false);   // a pirate not yet attacking
-    s.raumschiff[1] = schiff(7, false);   // a peaceful guard
-    s.raumschiff[2] = schiff(8, false);
-    s.raumschiff[2]->typ = 20;            // the one just destroyed
+    s.raumschiff[0] = schiff(kAnfuehrer, false);  // a pirate not yet attacking
+    s.raumschiff[1] = schiff(kWache, false);      // a peaceful guard
+    s.raumschiff[2] = schiff(kAnfuehrer, false);
+    s.raumschiff[2]->typ = 20;  // the one just destroyed
     missionKill(s);
-    EXPECT_EQ(s.beute, 70);
-    EXPECT_EQ(s.geld, 170);
-    EXPECT_EQ(s.aufgabePlanet, 3);  // a pirate is left
-    EXPECT_EQ(s.missionsmeldungz, 0);
-
+    EXPECT_EQ(std::tuple(s.beute, s.geld, s.aufgabePlanet, s.missionsmeldungz), std::tuple(70, 170, 3, 0));
     s.raumschiff[0]->typ = 25;
     s.raumschiff[1]->attacking = true;  // the guard joined the fight
     missionKill(s);
@@ -468,12 +466,9 @@ TEST(CombatStation, EachMissionKillPaysFiftyMoreAndTheLastAttackerEndsTheMission
     s.raumschiff[1].reset();
     s.geld = INT32_MAX - 1;
     missionKill(s);
-    EXPECT_EQ(s.geld, INT32_MAX);
-    EXPECT_EQ(s.aufgabePlanet, 0);
-    EXPECT_EQ(s.aufgabeMond, 0);
-    EXPECT_FALSE(s.missionskampf);
-    EXPECT_EQ(s.missionsmeldungz, kMissionsmeldungFrames);
+    EXPECT_EQ(std::tuple(s.geld, s.aufgabePlanet, s.aufgabeMond, s.missionskampf, s.missionsmeldungz),
+              std::tuple(INT32_MAX, 0, 0, false, kMissionsmeldungFrames));
     s.beute = 5;
-    missionKill(s);  // the mission is over: ordinary loot again
+    missionKill(s);
     EXPECT_EQ(s.beute, 5);
 }
