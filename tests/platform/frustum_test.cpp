@@ -22,34 +22,24 @@ Frustum flightFrustum(D3DVECTOR eye = {0, 0, 0}, D3DVECTOR at = {0, 0, 1}) {
 // Half the field of view: at depth z the view reaches z * tan(0.5) to each side.
 const float kSlope = std::tan(0.5f);
 
+// Spheres just beyond each plane (by 5 past the radius along the axis,
+// which is farther than along the plane's normal) are culled; those whose
+// centre is outside but which reach in, a point, the sky around the camera
+// and one just inside the far plane may show.
 TEST(FrustumTest, SpheresInsideOutsideEachPlaneAndStraddling) {
     const Frustum f = flightFrustum();
-    EXPECT_TRUE(f.mayShow({{0, 0, 1000}, 1}));
-    EXPECT_TRUE(f.mayShow({{0, 0, 1000}, 0}));  // a point
-    // Just beyond each side plane at depth 1000, by a margin of 5 past the
-    // radius (measured along the axis, which is farther than along the
-    // plane's normal, so it is still outside).
-    const float edge = 1000 * kSlope;
-    const float r = 20;
-    const float beyond = edge + r / std::cos(0.5f) + 5;
-    EXPECT_FALSE(f.mayShow({{-beyond, 0, 1000}, r}));  // left
-    EXPECT_FALSE(f.mayShow({{beyond, 0, 1000}, r}));   // right
-    EXPECT_FALSE(f.mayShow({{0, -beyond, 1000}, r}));  // bottom
-    EXPECT_FALSE(f.mayShow({{0, beyond, 1000}, r}));   // top
-    EXPECT_FALSE(f.mayShow({{0, 0, 10 - r - 1}, r}));  // in front of the near plane
-    EXPECT_FALSE(f.mayShow({{0, 0, -5000}, r}));       // behind the camera
-    // Centre outside, but reaching in: still drawn.
-    const float reaching = edge + r / std::cos(0.5f) - 5;
-    EXPECT_TRUE(f.mayShow({{-reaching, 0, 1000}, r}));
-    EXPECT_TRUE(f.mayShow({{reaching, 0, 1000}, r}));
-    EXPECT_TRUE(f.mayShow({{0, -reaching, 1000}, r}));
-    EXPECT_TRUE(f.mayShow({{0, reaching, 1000}, r}));
-    EXPECT_TRUE(f.mayShow({{0, 0, 10 - r + 1}, r}));
-    EXPECT_TRUE(f.mayShow({{0, 0, 199990}, r}));  // just inside the far plane
-    // A sphere around the camera, like the sky, is always drawn.
-    EXPECT_TRUE(f.mayShow({{0, 0, 0}, 190000}));
-    // Off to a corner: outside two planes at once.
-    EXPECT_FALSE(f.mayShow({{beyond, beyond, 1000}, r}));
+    const float r = 20, edge = 1000 * kSlope + r / std::cos(0.5f);
+    const float out = edge + 5, in = edge - 5;
+    const std::tuple<const char*, D3DVECTOR, float, bool> kSpheres[] = {
+        {"ahead", {0, 0, 1000}, 1, true},   {"a point", {0, 0, 1000}, 0, true},
+        {"left", {-out, 0, 1000}, r, false}, {"right", {out, 0, 1000}, r, false},
+        {"bottom", {0, -out, 1000}, r, false}, {"top", {0, out, 1000}, r, false},
+        {"before the near plane", {0, 0, 10 - r - 1}, r, false}, {"behind", {0, 0, -5000}, r, false},
+        {"reaching in from the left", {-in, 0, 1000}, r, true}, {"from the right", {in, 0, 1000}, r, true},
+        {"from below", {0, -in, 1000}, r, true}, {"from above", {0, in, 1000}, r, true},
+        {"through the near plane", {0, 0, 10 - r + 1}, r, true}, {"inside the far plane", {0, 0, 199990}, r, true},
+        {"the sky", {0, 0, 0}, 190000, true}, {"a corner", {out, out, 1000}, r, false}};
+    for (const auto& [what, centre, radius, shows] : kSpheres) EXPECT_EQ(f.mayShow({centre, radius}), shows) << what;
 }
 
 TEST(FrustumTest, FollowsTheCameraAndItsTurn) {

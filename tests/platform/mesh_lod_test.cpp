@@ -118,24 +118,18 @@ TEST(MeshLod, RunsOfIndicesFindTheirCoarseTriangles) {
     // Eight triangles: the first four merge into one, the next two into
     // nothing, the last two stay.
     const std::vector<std::uint32_t> start{0, 1, 1, 1, 1, 1, 1, 2, 3};
-    const auto all = coarseRange(start, 0, 24);
-    ASSERT_TRUE(all);
-    EXPECT_EQ(all->first, 0u);
-    EXPECT_EQ(all->count, 3u);
-    const auto firstFour = coarseRange(start, 0, 12);
-    ASSERT_TRUE(firstFour);
-    EXPECT_EQ(firstFour->first, 0u);
-    EXPECT_EQ(firstFour->count, 1u);
-    const auto fromThird = coarseRange(start, 6, 18);  // triangles 2..7
-    ASSERT_TRUE(fromThird);
-    EXPECT_EQ(fromThird->first, 1u);
-    EXPECT_EQ(fromThird->count, 2u);
-    EXPECT_FALSE(coarseRange(start, 12, 6));   // collapses: drawn in full
-    EXPECT_FALSE(coarseRange(start, 18, 6));   // saves nothing
-    EXPECT_FALSE(coarseRange(start, 15, 9));   // saves less than half
-    EXPECT_FALSE(coarseRange(start, 1, 12));   // not whole triangles
-    EXPECT_FALSE(coarseRange(start, 0, 25));
-    EXPECT_FALSE(coarseRange(start, 0, 27));   // past the mesh
+    // Whole runs, first and count; none where a run collapses, saves nothing
+    // or less than half, is no whole triangles or reaches past the mesh.
+    const std::tuple<int, int, std::uint32_t, std::uint32_t> kRuns[] = {
+        {0, 24, 0, 3}, {0, 12, 0, 1}, {6, 18, 1, 2}, {12, 6, 0, 0}, {18, 6, 0, 0}, {15, 9, 0, 0},
+        {1, 12, 0, 0}, {0, 25, 0, 0}, {0, 27, 0, 0}};
+    for (const auto& [from, count, first, triangles] : kRuns) {
+        const auto range = coarseRange(start, from, count);
+        EXPECT_EQ(range.has_value(), triangles != 0) << from << "+" << count;
+        if (range) {
+            EXPECT_EQ(std::pair(range->first, range->count), std::pair(first, triangles)) << from << "+" << count;
+        }
+    }
 }
 
 // How large a sphere shows: the flight view's projection at its depth, and
