@@ -113,25 +113,3 @@ TEST(D3DFile, FailedLoadsDrawNothingAndKeepWhatWasThere) {
     EXPECT_EQ(s.p.draws[0].vertexScale, 1.0f);
 }
 
-TEST(D3DFile, GivesItsMeshesBackOnReloadAndWhenItGoes) {
-    Scene s;
-    std::ofstream("mesh.x") << kHeader << triangle() + triangle();
-    {
-        CD3DFile mesh(s.p);
-        ASSERT_EQ(mesh.Load("mesh.x"), 0);
-        EXPECT_EQ(s.p.liveMeshes(), 2);
-        // A second load replaces the first: still two on the device.
-        ASSERT_EQ(mesh.Load("mesh.x"), 0);
-        EXPECT_EQ(s.p.liveMeshes(), 2);
-        EXPECT_EQ(s.p.meshLive, (std::vector<bool>{false, false, true, true}));
-        // A failed load keeps what was there.
-        EXPECT_LT(mesh.Load("missing.x"), 0);
-        EXPECT_EQ(s.p.liveMeshes(), 2);
-    }
-    EXPECT_EQ(s.p.liveMeshes(), 0);
-    // Releasing twice, or an id never given out, is harmless.
-    s.p.destroyMesh(1);
-    s.p.destroyMesh(99);
-    s.p.destroyMesh(0);
-    EXPECT_EQ(s.p.liveMeshes(), 0);
-}

@@ -46,23 +46,6 @@ const std::string kFull = kHeader +
 
 }  // namespace
 
-TEST(XFile, PolygonsBecomeFansWithTheirFaceMaterial) {
-    const auto root = parse(kHeader +
-        "Mesh {\n 6; 0;0;0;, 1;0;0;, 2;1;0;, 1;2;0;, 0;2;0;, 9;9;9;;\n"
-        " 3;\n 4;0,1,2,3;,\n 3;5,4,3;,\n 5;0,1,2,3,4;;\n"
-        " MeshMaterialList { 2; 2; 1, 0;;\n"
-        "  " + kWhite + "\n  Material { 0;0;1;1;; 0; 0;0;0;; 0;0;0;; }\n }\n}\n");
-    ASSERT_TRUE(root);
-    const XMesh& mesh = onlyMesh(*root);
-    EXPECT_EQ(mesh.indices,
-              (std::vector<std::uint32_t>{0, 1, 2, 0, 2, 3, 5, 4, 3, 0, 1, 2, 0, 2, 3, 0, 3, 4}));
-    // Fewer material indices than faces: the last one goes on.
-    EXPECT_EQ(mesh.triangleMaterial, (std::vector<std::uint32_t>{1, 1, 0, 0, 0, 0}));
-    ASSERT_EQ(mesh.materials.size(), 2u);
-    EXPECT_EQ(mesh.materials[1].material.diffuse.b, 1.0f);
-    EXPECT_EQ(mesh.materials[1].material.diffuse.r, 0.0f);
-}
-
 // Normals indexed like the positions keep the vertices shared; normals per
 // face split the corners the faces share.
 TEST(XFile, NormalsKeepOrSplitTheSharedVertices) {

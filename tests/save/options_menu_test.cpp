@@ -130,21 +130,6 @@ TEST(OptionsMenu, ARefusedLoadChangesNothingAndSaysWhy) {
     }
 }
 
-// The cursor moves every fourth frame, down to the last row and no further.
-TEST(OptionsMenu, CursorMovesEveryFourthFrameWithinTheRows) {
-    QuietServices services;
-    GameState s = freshWorld();
-    s.abspeichern = 1;
-    s.zeig = 0;
-    s.zeigverz = 4;
-    s.down = 1;
-    for (int frame = 1; frame <= 60; ++frame) {
-        Abspeichern(s, services);
-        EXPECT_EQ(s.zeig, std::min(frame / 4, 11)) << "frame " << frame;
-    }
-    EXPECT_EQ(s.abspeichern, 1);
-}
-
 // Through the whole frame: F9 opens the menu only in peace, with the cursor
 // on top; Return chooses (here: back) and closes it. (That the arrows move
 // the cursor and not the ship: the shell test.)

@@ -26,16 +26,6 @@ namespace {
 namespace fs = std::filesystem;
 using platform::Image;
 
-// Mean difference, over all channels, between columns a and b.
-double columnDifference(const Image& image, int a, int b) {
-    double sum = 0.0;
-    for (int y = 0; y < image.height; ++y) {
-        for (int shift = 0; shift <= 16; shift += 8)
-            sum += std::abs(int((image.at(a, y) >> shift) & 0xFF) - int((image.at(b, y) >> shift) & 0xFF));
-    }
-    return sum / image.height;
-}
-
 // What the generator writes, written once per test process (CTest runs each
 // test in a process of its own) and read the way the game reads it.
 struct Generated {
@@ -66,21 +56,6 @@ const Generated& generated() {
 const Image& image(const std::string& name) { return generated().images.at(name); }
 
 }  // namespace
-
-// Every texture is laid round something where u comes back to its start:
-// the maps round the spheres, the gate patterns round the ring, the skin
-// tiled over the hulls. The step from the last column to the first is no
-// larger than the steps between neighbours inside the picture; a map that
-// does not wrap shows a step many times larger at its seam.
-TEST(GeneratedAssets, TexturesJoinWhereUWraps) {
-    for (const AssetFile& f : kAssetFiles) {
-        if (f.kind != AssetKind::Texture || assetFile(f.name) != &f) continue;  // each file once
-        const Image& texture = image(f.name);
-        double largest = 0.0;
-        for (int x = 0; x + 1 < texture.width; ++x) largest = std::max(largest, columnDifference(texture, x, x + 1));
-        EXPECT_LE(columnDifference(texture, texture.width - 1, 0), 1.25 * largest + 1.0) << f.name;
-    }
-}
 
 // The radar is copied with colour 0 transparent: black round the scope and
 // nowhere inside it.
