@@ -5,6 +5,7 @@
 #include <string>
 
 #include "inspector/digest.h"
+#include "support/hex.h"
 #include "platform/headless/headless_platform.h"
 #include "stations/docking.h"
 #include "support/font_cells.h"
@@ -71,12 +72,6 @@ struct Screen {
         return out;
     }
 };
-
-std::string hex(std::uint64_t v) {
-    char text[20];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(v));
-    return text;
-}
 
 struct Pin {
     const char* copies;
