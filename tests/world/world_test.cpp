@@ -3,11 +3,22 @@
 #include <array>
 #include <cmath>
 
-#include "world/market.h"
+#include "inspector/world_json.h"
 #include "support/test_world.h"
 #include "world/goods.h"
+#include "world/market.h"
+#include "world/random.h"
 
 namespace {
+
+// Everything of the player, the location and the fight.
+std::string everything(const GameState& s) {
+    JsonWriter json;
+    writePlayer(json, s);
+    writeLocation(json, s, 0);
+    writeCombat(json, s);
+    return json.str();
+}
 
 // Puts the ship at a system's planet without building the location.
 void placeAt(GameState& s, int system, int planet, int body) {
@@ -17,6 +28,58 @@ void placeAt(GameState& s, int system, int planet, int body) {
 }
 
 }  // namespace
+
+// A new game after a game lost deep in a fight far from home, loaded, well
+// equipped, with passengers and a mission, is the game a fresh start gives
+// (pinned by the runs in tests/tools/pins_test.cpp): nothing of the old one
+// stays, and Earth holds the ships of an arrival without the old mission's
+// squadron.
+TEST(GameState, ANewGameAfterAGameOverIsTheFreshStart) {
+    GameState s = freshWorld();
+    s.sternenpos = 208;
+    s.planetenpos = 5;
+    s.mondpos = 1;
+    s.kampf = 1;
+    s.geld = 123456;
+    s.kanone = 4;
+    s.energielader = s.energiespeicher = s.schildlader = s.schildspeicher = 4;
+    s.laderaum = 90;
+    s.lenkraketen = s.beschleuniger = s.gigabomben = s.ecm = 7;
+    s.energie = 0;
+    s.schild = 65510;  // wrapped below zero: destroyed
+    for (int ware = 0; ware < kWarenAnzahl; ++ware) ladung(s, ware) = 3;
+    s.passagiertyp = 8;
+    s.passagierziel = 44;
+    s.raketenwarnz = 17;
+    s.x = 500;
+    s.blickrichtung = {0, 0, 1};
+    s.aufgabePlanet = 3;
+    s.aufgabeMond = 1;
+    s.missionskampf = true;
+    s.rakete[2].emplace();
+    s.schuss[7].emplace();
+    QuietServices quiet(1000);
+    Start_newGame(s, quiet);
+
+    GameState fresh = freshWorld();
+    QuietServices again(1000);
+    Start_newGame(fresh, again);
+    EXPECT_EQ(everything(s), everything(fresh));
+    EXPECT_FALSE(s.missionskampf);
+    EXPECT_EQ(s.geld, 100);
+    EXPECT_TRUE(s.station[kHandelsstation].has_value());
+}
+
+TEST(GameState, NewGameKeepsOnlyAForwardSpeedOfTwoOrMore) {
+    GameState s = freshWorld();
+    const std::pair<float, float> cases[] = {{5.0f, 5.0f}, {2.0f, 2.0f}, {1.5f, 0.0f}, {-30.0f, 0.0f}};
+    for (const auto& [before, after] : cases) {
+        s.speed = before;
+        QuietServices quiet;
+        Start_newGame(s, quiet);
+        EXPECT_EQ(s.speed, after) << "speed " << before;
+    }
+}
 
 // The prices of each arrival are pinned with the locations in
 // tests/tools/pins_test.cpp; here are the offers' shares and edges.
@@ -92,4 +155,18 @@ TEST(MissionTarget, AnotherExistingBodyOrNone) {
     drawMissionTarget(s);
     EXPECT_EQ(s.aufgabeP, 0u);
     EXPECT_EQ(s.aufgabeM, 0u);
+}
+
+// The universe, the asteroids and every location are built from this
+// generator; their values are pinned by the inspector's universe digest
+// (tests/tools/inspector_test.cpp: a savegame stores only indices into the
+// universe) and the location pins (tests/tools/pins_test.cpp).
+TEST(Generator, FollowsTheClassicSequence) {
+    Random rng;
+    const int expected[] = {41, 18467, 6334, 26500, 19169, 15724};
+    for (int value : expected) EXPECT_EQ(rng.rand(), value);
+    rng.srand(201);
+    const int first = rng.rand();
+    rng.srand(201);
+    EXPECT_EQ(rng.rand(), first);
 }
