@@ -1,19 +1,13 @@
-// The whole data set as the generator writes it at every build, and the
-// manual that goes with it.
+// The whole data set as the generator writes it at every build.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "assetgen/meshes.h"
-#include "assetgen/panels.h"
-#include "assetgen/sounds.h"
-#include "assetgen/textures.h"
 #include "platform/asset_manifest.h"
 #include "platform/platform.h"
 #include "support/run_tool.h"
@@ -60,19 +54,4 @@ TEST(AssetGenerator, ReportsAnUnwritableDirectory) {
     const TempWorkDir dir;
     std::ofstream(dir.path() / "file") << "not a directory";
     EXPECT_NE(generate(dir.path() / "file" / "data"), 0);
-
-    // Each writer says so too, with the file it could not write.
-    const fs::path missing = dir.path() / "missing";
-    const std::function<bool(std::string&)> writers[] = {
-        [&](std::string& error) { return writeMeshes(missing, error); },
-        [&](std::string& error) { return writeTextures(missing, error); },
-        [&](std::string& error) { return writePanels(missing, platform::Image(512, 48), error); },
-        [&](std::string& error) { return writeSounds(missing, error); },
-    };
-    for (const auto& write : writers) {
-        std::string error;
-        EXPECT_FALSE(write(error));
-        EXPECT_NE(error.find("missing"), std::string::npos) << error;
-    }
 }
-

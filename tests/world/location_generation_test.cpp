@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <vector>
 
 #include "inspector/world_json.h"
@@ -130,32 +129,6 @@ TEST(LocationGeneration, GatesFollowTheBodyTable) {
             }
         }
     }
-}
-
-TEST(LocationGeneration, PiratesOnlyWhereNoStationProtects) {
-    GameState s = freshWorld();
-    s.kanone = 4;
-    s.energielader = s.schildlader = 10;  // ranking 40: every strength step is open
-    s.kanonenld = 1;                      // weapons aboard
-    const int system = systemAtWar(s);
-    const Stern& st = s.stern[system];
-
-    std::set<int> seen;
-    int unprotectedArrivals = 0;
-    for (std::uint32_t clock = 0; clock < 400; ++clock) {
-        arrive(s, system, st.planeten, 0, clock * 104729u);
-        const bool protectedHere = s.station[kHandelsstation] || s.station[kWerftstation] ||
-                                   s.station[kVerkehrsstation];
-        if (protectedHere) {
-            EXPECT_TRUE(pirates(s).empty());
-            continue;
-        }
-        ++unprotectedArrivals;
-        for (int typ : pirates(s)) seen.insert(typ);
-    }
-    ASSERT_GT(unprotectedArrivals, 200);
-    // With this much danger and strength every pirate type turns up.
-    for (int typ : {kJaeger, kRaketenjaeger, kAnfuehrer, kSchlachtschiff, kAbfangjaeger}) EXPECT_TRUE(seen.count(typ)) << "type " << typ;
 }
 
 TEST(LocationGeneration, MissionSquadronFollowsTheShipEvenToEarth) {
