@@ -136,54 +136,46 @@ TEST(Weapons, GigaBombOnlyInCombatAndWithoutLoot) {
     EXPECT_EQ(std::tuple(s.geld, s.beutezaehler), std::tuple(geld, 0));
 }
 
+// A decoy only while an enemy missile flies (the player's own does not
+// count), one at a time, 1000 behind a ship under way, else ahead.
 TEST(Weapons, DecoyOnlyWhileAnEnemyMissileFlies) {
     GameState s = arena();
-    s.kampf = 1;
+    s.kampf = s.ecmKey = 1;
     s.ecm = 2;
-    s.ecmKey = 1;
     s.speed = 10.0f;
     s.rakete[kSpielerRakete].emplace();
     launchDecoy(s);
-    EXPECT_FALSE(s.dummy);  // the player's own missile does not count
-    EXPECT_EQ(s.ecm, 2);
-
+    EXPECT_EQ(std::tuple(s.dummy.has_value(), s.ecm), std::tuple(false, 2));
     s.rakete[2].emplace();
     launchDecoy(s);
     ASSERT_TRUE(s.dummy);
-    EXPECT_EQ(s.dummy->pos, D3DVECTOR(-1000, 0, 0));  // behind a ship flying forward
-    EXPECT_EQ(s.dummy->ang, D3DVECTOR(0, 0, 9000));
+    EXPECT_EQ(std::tuple(s.dummy->pos, s.dummy->ang), std::tuple(D3DVECTOR(-1000, 0, 0), D3DVECTOR(0, 0, 9000)));
     launchDecoy(s);
-    EXPECT_EQ(s.ecm, 1);  // one at a time
-
+    EXPECT_EQ(s.ecm, 1);
     s.dummy.reset();
     s.speed = 0.0f;
     launchDecoy(s);
     EXPECT_EQ(s.dummy->pos, D3DVECTOR(1000, 0, 0));
 }
 
+// A missile leaves only with an attacker to hunt (the one in the highest
+// slot) and a free launcher; otherwise it stays aboard.
 TEST(Weapons, AMissileLeavesOnlyWithAFreeLauncherAndAnAttackerToHunt) {
     GameState s = arena();
-    s.kampf = 1;
+    s.kampf = s.missileKey = 1;
     s.lenkraketen = 3;
-    s.missileKey = 1;
     launchMissile(s);
-    EXPECT_EQ(s.missileKey, 0);
-    EXPECT_FALSE(s.rakete[kSpielerRakete]);
-    EXPECT_EQ(s.lenkraketen, 3);  // nothing attacks: it stays aboard
-
-    placeShip(s, 2, 8, {});
-    placeShip(s, 9, 4, {});
-    placeShip(s, 12, 1, {});
-    s.missileKey = 1;
-    launchMissile(s);
-    ASSERT_TRUE(s.rakete[kSpielerRakete]);
-    EXPECT_EQ(s.rakete[kSpielerRakete]->targetIndex, 9);  // the highest attacking slot
-    EXPECT_EQ(s.rakete[kSpielerRakete]->ang, s.blickrichtung);
-    EXPECT_EQ(s.lenkraketen, 2);
-
-    s.missileKey = 1;
-    launchMissile(s);
-    EXPECT_EQ(s.lenkraketen, 2);  // the launcher is busy
+    EXPECT_EQ(std::tuple(s.missileKey, s.rakete[kSpielerRakete].has_value(), s.lenkraketen), std::tuple(0, false, 3));
+    placeShip(s, 2, kAnfuehrer, {});
+    placeShip(s, 9, kJaeger, {});
+    placeShip(s, 12, kFrachter, {});
+    for (int press = 0; press < 2; ++press) {
+        s.missileKey = 1;
+        launchMissile(s);
+        ASSERT_TRUE(s.rakete[kSpielerRakete]);
+        EXPECT_EQ(std::tuple(s.rakete[kSpielerRakete]->targetIndex, s.lenkraketen), std::tuple(9, 2)) << press;
+        EXPECT_EQ(s.rakete[kSpielerRakete]->ang, s.blickrichtung);
+    }
 }
 
 TEST(Weapons, ShieldBelowZeroStaysBrokenHoweverHardTheHits) {
@@ -268,26 +260,6 @@ TEST(Shots, EnemyShotsCostOneShieldUnitAndCanKillAnEnemyForThePlayersLoot) {
     const auto geld = s.geld;
     moveShots(s, quiet);
     EXPECT_EQ(s.geld, geld + 20);
-}
-
-TEST(Loot, ByFireIntervalOfTheType) {
-    // fireInterval 1, 2, 3, 4 pay 20, 15, 10, 5.
-    for (const auto& [typ, beute] : {std::pair{kSchlachtschiff, 20}, {kTanker, 15}, {kFrachter, 10}, {kAnfuehrer, 5}}) {
-        GameState s = arena();
-        QuietServices quiet;
-        placeShip(s, 0, typ, {});
-        destroyEnemyShip(s, quiet, 0, true);
-        EXPECT_EQ(s.beute, beute) << typ;
-        EXPECT_EQ(quiet.sounds, std::vector<int>{kAbschuss});
-    }
-    GameState rich = arena();
-    QuietServices quiet;
-    rich.geld = INT32_MAX - 3;
-    placeShip(rich, 0, 9, {});
-    destroyEnemyShip(rich, quiet, 0, true);
-    EXPECT_EQ(rich.geld, INT32_MAX);
-    destroyEnemyShip(rich, quiet, 1, true);  // an empty slot: nothing to destroy
-    EXPECT_EQ(quiet.sounds.size(), 1u);
 }
 
 TEST(Missiles, APlayersMissileWhosePreyIsGoneStoresNothingButStillDraws) {

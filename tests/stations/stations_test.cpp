@@ -303,8 +303,7 @@ TEST(Shipyard, AFrameBuysThenSellsAndClicksForEach) {
     s.geld = 1001;
     s.right = s.left = 1;
     shipyardStep(s, q);
-    EXPECT_EQ(s.schildspeicher, 1);
-    EXPECT_EQ(s.geld, 801);  // the shield storage loses 200 on the way
+    EXPECT_EQ(std::tuple(s.schildspeicher, s.geld), std::tuple(1, 801));  // the storage loses 200 on the way
     EXPECT_EQ(q.sounds, (std::vector<int>{kKlick, kKlick}));
     for (const int zeig : {7, 15}) {
         s.zeig = static_cast<std::uint16_t>(zeig);
@@ -313,10 +312,8 @@ TEST(Shipyard, AFrameBuysThenSellsAndClicksForEach) {
         s.wheelForward = zeig == 7 ? 1 : 0;
         s.mouseLeft = zeig == 7 ? 0 : 1;
         shipyardStep(s, q);
-        EXPECT_EQ(s.zeig, zeig);
-        EXPECT_EQ(s.geld, 801);
+        EXPECT_EQ(std::tuple(s.zeig, s.geld, q.sounds.size()), std::tuple(zeig, 801, 2u));
     }
-    EXPECT_EQ(q.sounds.size(), 2u);
 }
 
 // ---------------------------------------------------------------- traffic station
