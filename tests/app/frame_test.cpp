@@ -27,10 +27,7 @@ TEST(Frame, AGateInTheDockingFrameWinsAndItsModeRunsAtOnce) {
         gate.emplace(side);
         gate->pos = {s.x, s.y, s.z};
         render_frame(g.app);
-        EXPECT_EQ(s.render, side == 1 ? 1 : 3);
-        EXPECT_EQ(s.nStation, 0);
-        EXPECT_EQ(g.p.flips, 2);
-        EXPECT_EQ(s.torsprungz, side == 1 ? 0 : 59);
+        EXPECT_EQ(std::tuple(s.render, s.nStation, g.p.flips, s.torsprungz), std::tuple(side == 1 ? 1 : 3, 0, 2, side == 1 ? 0 : 59));
     }
 }
 

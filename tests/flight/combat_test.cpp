@@ -205,15 +205,10 @@ TEST(Shots, OneShotHitsAStationAndTwoShipsInThatOrder) {
     const auto geld = s.geld;
 
     moveShots(s, quiet);
-    EXPECT_EQ(quiet.sounds, (std::vector<int>{7, 7, 7, 9}));
-    EXPECT_EQ(s.raumschiff[5]->hitPoints, 4);
-    EXPECT_TRUE(s.raumschiff[5]->attacking);
-    EXPECT_EQ(s.raumschiff[6]->typ, 20);
+    EXPECT_EQ(quiet.sounds, (std::vector<int>{kTreffer, kTreffer, kTreffer, kAbschuss}));
+    EXPECT_EQ(std::tuple(s.raumschiff[5]->hitPoints, s.raumschiff[5]->attacking, s.raumschiff[6]->typ), std::tuple(4, true, 20));
     EXPECT_TRUE(s.raumschiff[7]->attacking);
-    EXPECT_EQ(s.beute, 5);
-    EXPECT_EQ(s.beutezaehler, 60);
-    EXPECT_EQ(s.geld, geld + 5);
-    EXPECT_FALSE(s.schuss[0]);
+    EXPECT_EQ(std::tuple(s.beute, s.beutezaehler, s.geld, s.schuss[0].has_value()), std::tuple(5, 60, geld + 5, false));
 }
 
 // A player's shot that hits a station, or a ship the guards protect without
@@ -250,10 +245,8 @@ TEST(Shots, EnemyShotsCostOneShieldUnitAndCanKillAnEnemyForThePlayersLoot) {
     shotAt(s, 1, kFeindSchuss, {0, 550, 0});
     shotAt(s, 2, kSpielerSchuss, {0, 0, 100});  // the player's own shots pass
     moveShots(s, quiet);
-    EXPECT_EQ(s.schild, 2);
-    EXPECT_FALSE(s.schuss[0]);
-    EXPECT_TRUE(s.schuss[1]);
-    EXPECT_TRUE(s.schuss[2]);
+    EXPECT_EQ(std::tuple(s.schild, s.schuss[0].has_value(), s.schuss[1].has_value(), s.schuss[2].has_value()),
+              std::tuple(2, false, true, true));
 
     placeShip(s, 0, 9, {-9000, 0, 0}).hitPoints = 1;
     shotAt(s, 3, kFeindSchuss, {-9000, 0, 0});
@@ -278,8 +271,7 @@ TEST(Missiles, APlayersMissileWhosePreyIsGoneStoresNothingButStillDraws) {
     guideMissiles(t);
     EXPECT_EQ(t.rng.draws(), before + 1);
     ASSERT_TRUE(t.rakete[0]);
-    EXPECT_EQ(t.rakete[0]->pos, D3DVECTOR(0, 100, 0));
-    EXPECT_EQ(t.rakete[0]->target, D3DVECTOR(0, 0, 0));
+    EXPECT_EQ(std::tuple(t.rakete[0]->pos, t.rakete[0]->target), std::tuple(D3DVECTOR(0, 100, 0), D3DVECTOR(0, 0, 0)));
 }
 
 TEST(Combat, ALargeHitInOneFrameEndsTheGame) {
@@ -290,9 +282,7 @@ TEST(Combat, ALargeHitInOneFrameEndsTheGame) {
     for (int n = 0; n < kFeindRaketen; ++n) s.rakete[n].emplace().pos = {0, -100, 0};
     for (int slot = 0; slot < 40; ++slot) shotAt(s, slot, kFeindSchuss, {0, 0, 0});
     flightStep(s, quiet);  // 24 + 40 units: the count would wrap past the window
-    EXPECT_EQ(s.gameover, 150);
-    EXPECT_EQ(s.schild, 3);
-    EXPECT_EQ(s.geld, 100);
+    EXPECT_EQ(std::tuple(s.gameover, s.schild, s.geld), std::tuple(150, 3, 100));
 
     // The new game starts with nothing of the old fight in the air.
     s.rakete[1].emplace().pos = {0, -150, 0};
@@ -300,9 +290,7 @@ TEST(Combat, ALargeHitInOneFrameEndsTheGame) {
     s.schild = 0;
     s.gameover = 0;
     flightStep(s, quiet);
-    EXPECT_EQ(s.gameover, 150);
-    EXPECT_FALSE(s.rakete[1]);
-    EXPECT_FALSE(s.schuss[7]);
+    EXPECT_EQ(std::tuple(s.gameover, s.rakete[1].has_value(), s.schuss[7].has_value()), std::tuple(150, false, false));
 }
 
 // ---------------------------------------------------------------- enemy ships

@@ -68,10 +68,7 @@ TEST(Gates, TheStarGateOpensTheMapAndTheJumpAnimationEndsAtZero) {
     flyInto(s, *s.sternentor, 120.0f);
     QuietServices quiet(3);
     flightStep(s, quiet);
-    EXPECT_EQ(s.render, 1);
-    EXPECT_EQ(s.speed, 0.0f);
-    EXPECT_EQ(quiet.sunReloads, 1);
-    EXPECT_EQ(quiet.sounds, std::vector<int>{kTorsprung});
+    EXPECT_EQ(std::tuple(s.render, s.speed, quiet.sunReloads, quiet.sounds), std::tuple(1, 0.0f, 1, std::vector<int>{kTorsprung}));
 
     for (const int frames : {200, 1, 0}) {
         s.render = 3;
@@ -82,9 +79,7 @@ TEST(Gates, TheStarGateOpensTheMapAndTheJumpAnimationEndsAtZero) {
             ASSERT_EQ(s.render, 3) << frame;
             jumpAnimationStep(s);
         }
-        EXPECT_EQ(s.picture.sprungSicht, frames == 0 ? 1.0f : 2.0f);
-        EXPECT_EQ(s.render, 0);
-        EXPECT_EQ(s.torsprungz, 0);
+        EXPECT_EQ(std::tuple(s.picture.sprungSicht, s.render, s.torsprungz), std::tuple(frames == 0 ? 1.0f : 2.0f, 0, 0));
     }
 }
 

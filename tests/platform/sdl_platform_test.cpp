@@ -127,32 +127,27 @@ protected:
 
 // ---------------------------------------------------------------- start-up
 
-TEST(SdlPlatformStartTest, StepsOutOfOrderFailAndReleaseIsSafeTwice) {
-    SdlPlatform p;
-    EXPECT_FALSE(p.createWindow("no video yet"));
-    EXPECT_FALSE(p.createDisplay());
-    EXPECT_FALSE(p.createDevice());
-    ASSERT_TRUE(p.registerWindowClass());
-    ASSERT_TRUE(p.createWindow("partial"));
-    p.release();
-    p.release();
-    EXPECT_FALSE(p.beginScene());
-    EXPECT_EQ(p.createMesh({}, {}), 0);
-    p.fill({0, 0, 10, 10}, kRed);  // nothing to draw on; must not crash
-    ASSERT_TRUE(startAll(p));
-    const Image image = p.readBackBuffer();
-    ASSERT_EQ(image.width, kScreenWidth);
-    ASSERT_EQ(image.height, kScreenHeight);
-    EXPECT_EQ(image.at(1023, 767), 0u);
-    p.release();
-}
-
-// The error text of a failed start is shown after the display is released:
-// the video system must still be there then, or the box cannot appear.
-TEST(SdlPlatformStartTest, ReleaseKeepsTheVideoSystemForTheMessageBox) {
+// Steps out of order fail, release is safe twice and leaves nothing to draw
+// on. The error text of a failed start is shown after the display is
+// released: the video system must still be there then, or the box cannot
+// appear; it goes with the platform.
+TEST(SdlPlatformStartTest, StepsOutOfOrderFailAndReleaseKeepsTheVideoForTheMessageBox) {
     {
         SdlPlatform p;
+        EXPECT_FALSE(p.createWindow("no video yet"));
+        EXPECT_FALSE(p.createDisplay());
+        EXPECT_FALSE(p.createDevice());
+        ASSERT_TRUE(p.registerWindowClass());
+        ASSERT_TRUE(p.createWindow("partial"));
+        p.release();
+        p.release();
+        EXPECT_FALSE(p.beginScene());
+        EXPECT_EQ(p.createMesh({}, {}), 0);
+        p.fill({0, 0, 10, 10}, kRed);  // nothing to draw on; must not crash
         ASSERT_TRUE(startAll(p));
+        const Image image = p.readBackBuffer();
+        ASSERT_EQ(std::pair(image.width, image.height), std::pair(kScreenWidth, kScreenHeight));
+        EXPECT_EQ(image.at(1023, 767), 0u);
         p.release();
         EXPECT_NE(SDL_WasInit(SDL_INIT_VIDEO), 0u);
         EXPECT_NE(SDL_GetCurrentVideoDriver(), nullptr);

@@ -107,8 +107,7 @@ TEST(DockedFrame, TheModelTurnsAndTheIncomeIsOfOneFrameOnly) {
     s.einnahmen = 500;
     s.stationsrotation = 2.0f * std::numbers::pi_v<float> - 0.01f;
     dockedStep(s, q);
-    EXPECT_EQ(s.stationsrotation, 0.0f);
-    EXPECT_EQ(s.einnahmen, 0);
+    EXPECT_EQ(std::tuple(s.stationsrotation, s.einnahmen), std::tuple(0.0f, 0));
     dockedStep(s, q);
     EXPECT_FLOAT_EQ(s.stationsrotation, 0.02f);
 }
@@ -125,10 +124,8 @@ TEST(DockedFrame, ShiftLeavesEveryStationReturnOnlyTheTrafficStation) {
         s = docked(typ);
         s.mouseButtonRight = 1;
         leaveStation(s);
-        EXPECT_EQ(s.render, 0);
-        EXPECT_EQ(s.speed, 0.0f);
-        // In front of the station, outside its docking range.
-        EXPECT_EQ(D3DVECTOR(s.x, s.y, s.z), D3DVECTOR(10, 20, 30 + 1800));
+        // At rest in front of the station, outside its docking range.
+        EXPECT_EQ(std::tuple(s.render, s.speed, D3DVECTOR(s.x, s.y, s.z)), std::tuple(0, 0.0f, D3DVECTOR(10, 20, 1830)));
     }
 }
 

@@ -16,22 +16,16 @@ ToolRun runInspector(const std::string& arguments) { return runTool(INSPECTOR_PA
 // out the same in every process, and the same as in the released game: a
 // change of this digest changes what every savegame means.
 TEST(Inspector, UniverseIsTheSameInEveryProcess) {
-    const ToolRun first = runInspector("universe");
-    const ToolRun second = runInspector("universe");
-    ASSERT_EQ(first.exitCode, 0);
-    ASSERT_EQ(second.exitCode, 0);
-    EXPECT_EQ(fnv1a(first.out), fnv1a(second.out));
-
+    const ToolRun run = runInspector("universe");
+    ASSERT_EQ(run.exitCode, 0);
     JsonWriter json;
     writeUniverse(json, sharedWorld());
-    EXPECT_EQ(json.str(), first.out);
-
-    EXPECT_EQ(fnv1a(first.out), 0x1614689164ba2425ull) << std::hex << fnv1a(first.out);
+    EXPECT_EQ(json.str(), run.out);  // this process's and the inspector's
+    EXPECT_EQ(fnv1a(run.out), 0x1614689164ba2425ull) << std::hex << fnv1a(run.out);
 }
 
 // A location's output for a fixed clock is pinned for a dozen locations in
-// tests/tools/pins_test.cpp.
-// Commands, places and options that are not there are refused.
+// tests/tools/pins_test.cpp. Commands, places and options that are not there are refused.
 TEST(Inspector, RejectsWhatIsNotThere) {
     for (const char* arguments : {"", "galaxy", "location --system 545", "location --system 0 --planet 9",
                                   "location --clock 12x", "location --cargo 16=1", "location --mission 3"}) {

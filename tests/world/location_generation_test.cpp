@@ -158,9 +158,6 @@ TEST(LocationGeneration, FullShipTableTakesNoMoreShipsAndMakesNoDraws) {
     addShip(s, 9);
     EXPECT_EQ(s.rng.draws(), draws + 6);
     EXPECT_EQ(s.raumschiff[17]->typ, 9);
-    EXPECT_EQ(s.raumschiff[17]->hitPoints, 10);
-    EXPECT_TRUE(s.raumschiff[17]->attacking);
-    EXPECT_EQ(s.raumschiff[17]->target, D3DVECTOR(0, 20, 10020));
 }
 
 // Weapons aboard bring one more pirate for each row of the group that is
