@@ -27,7 +27,8 @@ TEST(Frame, AGateInTheDockingFrameWinsAndItsModeRunsAtOnce) {
         gate.emplace(side);
         gate->pos = {s.x, s.y, s.z};
         render_frame(g.app);
-        EXPECT_EQ(std::tuple(s.render, s.nStation, g.p.flips, s.torsprungz), std::tuple(side == 1 ? 1 : 3, 0, 2, side == 1 ? 0 : 59));
+        EXPECT_EQ(std::tuple(s.render, s.nStation, g.p.flips, s.torsprungz),
+                  std::tuple(side == 1 ? 1 : 3, 0, 2, side == 1 ? 0 : 59));
     }
 }
 
@@ -39,8 +40,7 @@ TEST(Frame, DockingIsBlockedInCombatAndTheStationBounces) {
     s.station[0]->pos = {s.x + 20.0f, s.y, s.z};
     s.speed = 30.0f;
     render_frame(g.app);
-    EXPECT_EQ(s.render, 0);
-    EXPECT_EQ(s.kampf, 1);
+    EXPECT_EQ(std::tuple(s.render, s.kampf), std::tuple(0, 1));
     EXPECT_FLOAT_EQ(s.speed, -1.6f);  // capped to 8 beside the station, then bounced
     EXPECT_EQ(g.p.sounds.back(), "machine.wav");
 }
@@ -142,9 +142,7 @@ TEST(StationFrame, TheLeavingFramePresentsTheStationAndTheModelTurns) {
     g.p.tracing = true;
     const int flips = g.p.flips;
     render_frame(g.app);
-    EXPECT_EQ(s.render, 0);
-    EXPECT_EQ(s.geld, geld + 75);
-    EXPECT_EQ(g.p.flips, flips + 1);
+    EXPECT_EQ(std::tuple(s.render, s.geld, g.p.flips), std::tuple(0, geld + 75, flips + 1));
     std::string picture;
     for (const std::string& line : g.p.shown) picture += line + '\n';
     EXPECT_NE(picture.find("\ndraw "), std::string::npos);  // the station model

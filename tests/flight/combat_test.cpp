@@ -83,12 +83,11 @@ TEST(Weapons, CannonFiresEvery11_6_4_3FramesForOneUnitEach) {
             if (s.energie != before) shotFrames.push_back(frame);
         }
         ASSERT_GE(shotFrames.size(), 2u) << kanone;
-        EXPECT_EQ(shotFrames[0], intervals[kanone - 1]) << kanone;
-        EXPECT_EQ(shotFrames[1] - shotFrames[0], intervals[kanone - 1]) << kanone;
+        EXPECT_EQ(std::pair(shotFrames[0], shotFrames[1] - shotFrames[0]),
+                  std::pair(intervals[kanone - 1], intervals[kanone - 1]));
         EXPECT_EQ(s.energie, 20 - static_cast<int>(shotFrames.size()));
         ASSERT_TRUE(s.schuss[0]);
-        EXPECT_EQ(s.schuss[0]->life, 100.0f * kanone);
-        EXPECT_EQ(quiet.sounds.front(), 2);
+        EXPECT_EQ(std::pair(s.schuss[0]->life, quiet.sounds.front()), std::pair(100.0f * kanone, int{kKanonenschuss}));
     }
 }
 
@@ -101,17 +100,16 @@ TEST(Weapons, AShotLeavesAlongTheViewAndAFullTableSpendsNothing) {
     s.feuerzaehler = 11;
     fireCannon(s, quiet);
     ASSERT_TRUE(s.schuss[0]);
-    EXPECT_EQ(s.schuss[0]->pos, D3DVECTOR(-50, 0, 0));
-    EXPECT_EQ(s.schuss[0]->velocity, D3DVECTOR(30 - 200, 0, 0));  // the ship's own speed stays in it
-    EXPECT_EQ(s.blitz, 1);
+    // The ship's own speed stays in it.
+    EXPECT_EQ(std::tuple(s.schuss[0]->pos, s.schuss[0]->velocity, s.blitz),
+              std::tuple(D3DVECTOR(-50, 0, 0), D3DVECTOR(30 - 200, 0, 0), 1));
 
     for (int slot = 0; slot < kSchussFeuerSlots; ++slot) s.schuss[slot].emplace();
     s.feuerzaehler = 11;
     const auto energie = s.energie;
     fireCannon(s, quiet);
-    EXPECT_EQ(s.energie, energie);
-    EXPECT_EQ(s.feuerzaehler, 11);
-    EXPECT_FALSE(s.schuss[kSchussFeuerSlots]);
+    EXPECT_EQ(std::tuple(s.energie, s.feuerzaehler, s.schuss[kSchussFeuerSlots].has_value()),
+              std::tuple(energie, 11, false));
 
     s.schuss[5].reset();
     s.energie = 0;
@@ -206,7 +204,8 @@ TEST(Shots, OneShotHitsAStationAndTwoShipsInThatOrder) {
 
     moveShots(s, quiet);
     EXPECT_EQ(quiet.sounds, (std::vector<int>{kTreffer, kTreffer, kTreffer, kAbschuss}));
-    EXPECT_EQ(std::tuple(s.raumschiff[5]->hitPoints, s.raumschiff[5]->attacking, s.raumschiff[6]->typ), std::tuple(4, true, 20));
+    EXPECT_EQ(std::tuple(s.raumschiff[5]->hitPoints, s.raumschiff[5]->attacking, s.raumschiff[6]->typ),
+              std::tuple(4, true, 20));
     EXPECT_TRUE(s.raumschiff[7]->attacking);
     EXPECT_EQ(std::tuple(s.beute, s.beutezaehler, s.geld, s.schuss[0].has_value()), std::tuple(5, 60, geld + 5, false));
 }
@@ -231,9 +230,8 @@ TEST(Shots, WhichHitsCallTheGuards) {
         placeShip(s, 1, kWache, {-20000, 0, 0});
         shotAt(s, 0, kSpielerSchuss, {5000, 0, 0});
         moveShots(s, quiet);
-        EXPECT_FALSE(s.schuss[0]) << c.what;
-        EXPECT_EQ(s.blitz, 1) << c.what;
-        EXPECT_EQ(s.raumschiff[1]->attacking, c.alarm) << c.what;
+        EXPECT_EQ(std::tuple(s.schuss[0].has_value(), s.blitz, s.raumschiff[1]->attacking), std::tuple(false, 1, c.alarm))
+            << c.what;
     }
 }
 

@@ -68,7 +68,8 @@ TEST(Gates, TheStarGateOpensTheMapAndTheJumpAnimationEndsAtZero) {
     flyInto(s, *s.sternentor, 120.0f);
     QuietServices quiet(3);
     flightStep(s, quiet);
-    EXPECT_EQ(std::tuple(s.render, s.speed, quiet.sunReloads, quiet.sounds), std::tuple(1, 0.0f, 1, std::vector<int>{kTorsprung}));
+    EXPECT_EQ(std::tuple(s.render, s.speed, quiet.sunReloads, quiet.sounds),
+              std::tuple(1, 0.0f, 1, std::vector<int>{kTorsprung}));
 
     for (const int frames : {200, 1, 0}) {
         s.render = 3;

@@ -91,9 +91,7 @@ TEST(SavegameRecord, EveryFieldAtItsOffsetAndBackAgain) {
 TEST(SavegameRecord, NoPassengersIs999AndThePaddingIsZeroAndIgnored) {
     GameState s = freshWorld();
     SpielstandBytes b = encodeSpielstand(s);
-    EXPECT_EQ(b[68] | b[69] << 8, 999);
-    EXPECT_EQ(b[70], 0);
-    EXPECT_EQ(b[71], 0);
+    EXPECT_EQ(std::tuple(b[68] | b[69] << 8, b[70], b[71]), std::tuple(999, 0, 0));
     b[70] = 0xff;
     b[71] = 0x7f;
     const auto r = decode(b);
@@ -209,14 +207,11 @@ TEST(SavegameRecord, AStorageSoldBackAfterChargingStillLoads) {
     }
     const auto r = decode(encodeSpielstand(s));
     ASSERT_TRUE(r);
-    EXPECT_EQ(r->energie, 21);
-    EXPECT_EQ(r->schild, 21);
-    EXPECT_EQ(r->energiespeicher, 1);
+    EXPECT_EQ(std::tuple(r->energie, r->schild, r->energiespeicher), std::tuple(21, 21, 1));
 }
 
 TEST(SlotFiles, NamesAndWhereTheyLive) {
-    EXPECT_EQ(slotFileName(1), "SpielstandA.sav");
-    EXPECT_EQ(slotFileName(4), "SpielstandD.sav");
+    EXPECT_EQ(slotFileName(1) + slotFileName(4), "SpielstandA.savSpielstandD.sav");
     EXPECT_EQ(chooseSlotDirectory(true, "/x", "/home/p"), fs::path("."));
     EXPECT_EQ(chooseSlotDirectory(false, "/x", "/home/p"), fs::path("/x/sternfahrt"));
     EXPECT_EQ(chooseSlotDirectory(false, nullptr, "/home/p"), fs::path("/home/p/.local/share/sternfahrt"));
@@ -276,8 +271,7 @@ TEST(SlotFiles, ASaveThatCannotBeWrittenSaysSo) {
     fs::create_directory(dir.path() / "SpielstandC.sav" / "x");
     EXPECT_EQ(save(s, 3, dir.path()), SlotErgebnis::Fehlgeschlagen);
     EXPECT_FALSE(fs::exists(dir.path() / "SpielstandC.sav.neu"));
-    EXPECT_EQ(save(s, 0, dir.path()), SlotErgebnis::Fehlgeschlagen);
-    EXPECT_EQ(save(s, 5, dir.path()), SlotErgebnis::Fehlgeschlagen);
+    for (const int slot : {0, 5}) EXPECT_EQ(save(s, slot, dir.path()), SlotErgebnis::Fehlgeschlagen) << slot;
 }
 
 // Every bad slot is refused before the state is touched.

@@ -203,9 +203,7 @@ TEST(Trade, SellingThenBuyingOneUnitAtTheirEdges) {
         s.geld = c.geld;
         s.*c.key = s.*c.also = 1;
         tradeStep(s, q);
-        EXPECT_EQ(ladung(s, c.ware), c.nachher);
-        EXPECT_EQ(s.geld, c.geldNachher);
-        EXPECT_EQ(q.sounds.size(), c.klicks);
+        EXPECT_EQ(std::tuple(ladung(s, c.ware), s.geld, q.sounds.size()), std::tuple(c.nachher, c.geldNachher, c.klicks));
     }
 }
 
@@ -241,12 +239,10 @@ TEST(Shipyard, EveryEquipmentRowBuysBetweenItsNeedAndLimitAndSellsDownToItsFloor
         EXPECT_FALSE(werftKauf(s, row));
         s.geld = a.kaufAb + 1;
         ASSERT_TRUE(werftKauf(s, row));
-        EXPECT_EQ(s.*a.wert, a.boden + 1);
-        EXPECT_EQ(s.geld, a.kaufAb + 1 - a.preis);
+        EXPECT_EQ(std::tuple(s.*a.wert, s.geld), std::tuple(a.boden + 1, a.kaufAb + 1 - a.preis));
         s.geld = 0;
         EXPECT_TRUE(werftVerkauf(s, row));
-        EXPECT_EQ(s.*a.wert, a.boden);
-        EXPECT_EQ(s.geld, a.erloes);
+        EXPECT_EQ(std::tuple(s.*a.wert, s.geld), std::tuple(a.boden, a.erloes));
         EXPECT_FALSE(werftVerkauf(s, row));  // at the floor
         s.geld = 1000000;
         s.*a.wert = static_cast<std::uint16_t>(a.grenze - 1);
@@ -274,13 +270,11 @@ TEST(Shipyard, GunsReplaceLesserOnesAndSellDownOneType) {
         s.kanone = 0;
         s.geld = a.kaufAb + 1;
         EXPECT_TRUE(werftKauf(s, row));
-        EXPECT_EQ(s.kanone, row + 1);
-        EXPECT_EQ(s.geld, a.kaufAb + 1 - a.preis);
+        EXPECT_EQ(std::tuple(s.kanone, s.geld), std::tuple(row + 1, a.kaufAb + 1 - a.preis));
         EXPECT_FALSE(werftKauf(s, row));  // the same gun again
         s.geld = 0;
         EXPECT_TRUE(werftVerkauf(s, row));
-        EXPECT_EQ(s.kanone, row);
-        EXPECT_EQ(s.geld, a.erloes);
+        EXPECT_EQ(std::tuple(s.kanone, s.geld), std::tuple(row, a.erloes));
         s.kanone = 4;
         s.geld = 100000;
         EXPECT_FALSE(werftKauf(s, row));
@@ -325,15 +319,11 @@ TEST(Traffic, EveryKindPaysItsFareOnArrivalExceptTheCriminals) {
         s.passagierziel = kZiel;
         s.geld = 100;
         frame(s);
-        EXPECT_TRUE(s.passagierevonbord);
-        EXPECT_EQ(s.picture.einnahmenGezeigt, fahrpreis(art));
-        EXPECT_EQ(s.render, 2);
+        EXPECT_EQ(std::tuple(s.passagierevonbord, s.picture.einnahmenGezeigt, s.render), std::tuple(true, fahrpreis(art), 2));
         s.shift = 1;
         frame(s);
-        EXPECT_EQ(s.render, 0);
         EXPECT_EQ(s.geld, 100 + (art == kVerbrecher ? 0 : fahrpreis(art)));
-        EXPECT_FALSE(s.passagierevonbord);
-        EXPECT_EQ(s.passagiertyp, kKeinePassagiere);
+        EXPECT_EQ(std::tuple(s.render, s.passagierevonbord, s.passagiertyp), std::tuple(0, false, kKeinePassagiere));
     }
     EXPECT_GT(fahrpreis(kVerbrecher), 0);
     EXPECT_EQ(fahrpreis(kPassagierarten), 0);
@@ -383,12 +373,8 @@ TEST(Traffic, ReturnTakesTheOfferOrPutsOffPassengersWhoHaveNotArrived) {
         s.passagierziel = c.ziel;
         s.*c.key = s.*c.also = 1;
         frame(s);
-        EXPECT_EQ(s.render, 0);
-        EXPECT_EQ(s.geld, c.geld);
-        EXPECT_EQ(s.passagiertyp, c.typNachher);
-        EXPECT_EQ(s.passagierziel, c.zielNachher);
-        EXPECT_FALSE(s.passagierevonbord);
-        EXPECT_EQ(s.feuer, 0);
+        EXPECT_EQ(std::tuple(s.geld, s.passagiertyp, s.passagierziel), std::tuple(c.geld, c.typNachher, c.zielNachher));
+        EXPECT_EQ(std::tuple(s.render, s.passagierevonbord, s.feuer), std::tuple(0, false, 0));
     }
 }
 
