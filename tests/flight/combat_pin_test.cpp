@@ -6,6 +6,7 @@
 
 #include "flight/flight_frame.h"
 #include "inspector/digest.h"
+#include "support/hex.h"
 #include "inspector/world_json.h"
 #include "support/test_world.h"
 
@@ -26,12 +27,6 @@ constexpr Input kScript[] = {
     {140, &GameState::up, 1},          {150, &GameState::up, 0},           {160, &GameState::missileKey, 1},
     {200, &GameState::gigabombKey, 1}, {202, &GameState::gigabombKey, 0}, {330, &GameState::feuer, 0},
 };
-
-std::string hex(std::uint64_t v) {
-    char text[17];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(v));
-    return text;
-}
 
 // The arrow flags act on the turn rates as the keys do.
 void apply(GameState& s, const Input& in) {

@@ -35,16 +35,11 @@ int target(GameState s) {
 
 }  // namespace
 
-TEST(StarMap, ChartPlacesAndTheVisibleWindow) {
-    Stern a;
-    a.rekt = 13.0f;
-    a.dekl = 16.5f;
-    EXPECT_EQ(kartenPosition(a), D3DVECTOR(80, 132, 400));
-    a.dekl = -16.5f;  // the south loses the fraction
-    EXPECT_EQ(kartenPosition(a).y, -128.0f);
-
-    // The window: 30 degrees and 3 hours, open, widened by zoom = -zKarte / 16
-    // (the hours by a tenth of it); no wrap at 0/24 hours.
+// Where each star stands on the chart is pinned by the star map frames in
+// tests/tools/pins_test.cpp. The window: 30 degrees and 3 hours, open,
+// widened by zoom = -zKarte / 16 (the hours by a tenth of it); no wrap at
+// 0/24 hours.
+TEST(StarMap, TheVisibleWindow) {
     Stern current;
     current.rekt = 12.0f;
     struct Case { float drekt, ddekl, zKarte; bool seen; };
@@ -80,63 +75,42 @@ TEST(StarMap, TheSearchTakesTheNearestStraightUpAndTheHigherIndexAtEqualDistance
     for (const Case& c : kCases) EXPECT_EQ(target(sky(c.others, c.rotateKarte)), c.ziel) << c.what;
 }
 
-TEST(StarMap, ArrowsAndMouseTurnAndZoomAndTheZoomStopsAtZero) {
+// The zoom stops at 0; the map shows no mission cell (the jump's turning
+// and zooming are pinned by the star map run).
+TEST(StarMap, TheZoomStopsAtZeroAndTheMissionCellIsCleared) {
     GameState s = sky({});
     s.aufgabePlanet = 4;
     s.aufgabeMond = 1;
+    s.up = 1;
     QuietServices quiet;
-    auto frame = [&](std::int32_t GameState::*a, std::int32_t GameState::*b) {
-        s.*a = s.*b = 1;
-        starMapStep(s, quiet);
-        s.*a = s.*b = 0;
-    };
-    frame(&GameState::right, &GameState::up);
-    EXPECT_FLOAT_EQ(s.rotateKarte, 0.02f);
-    EXPECT_EQ(s.zKarte, 0.0f);  // no nearer than 0
-    EXPECT_EQ(s.aufgabePlanet, 0);
-    EXPECT_EQ(s.aufgabeMond, 0);
-    frame(&GameState::mouseRight, &GameState::down);
-    EXPECT_FLOAT_EQ(s.rotateKarte, 0.0f);
-    EXPECT_EQ(s.zKarte, -10.0f);
-    frame(&GameState::mouseLeft, &GameState::mouseDown);
-    frame(&GameState::left, &GameState::mouseUp);
-    EXPECT_FLOAT_EQ(s.rotateKarte, 0.0f);
-    EXPECT_EQ(s.zKarte, -10.0f);
+    starMapStep(s, quiet);
+    EXPECT_EQ(s.zKarte, 0.0f);
+    EXPECT_EQ(s.aufgabePlanet * 10 + s.aufgabeMond, 0);
 }
 
+// Shift or the right mouse button jumps to the target's outermost planet,
+// 2000 before its star gate; the frame's picture is still the map from Sol,
+// the zoom stays for the next visit and the turn does not.
 TEST(StarMap, TheJumpArrivesAtTheOutermostPlanetBeforeTheStarGate) {
-    GameState s = freshWorld();
-    int fourteen = 0;
-    while (s.stern[static_cast<std::size_t>(fourteen)].planeten != 14) ++fourteen;
-    s.planetenpos = 8;
-    s.render = 1;
-    s.zKarte = -50.0f;
-    s.rotateKarte = 0.4f;
-    // Put that system straight above Sol on the turned chart.
-    Stern& ziel = s.stern[static_cast<std::size_t>(fourteen)];
-    ziel.rekt = s.stern[0].rekt + 100.0f / 80.0f * std::sin(0.4f);
-    ziel.dekl = s.stern[0].dekl + 100.0f / 8.0f * std::cos(0.4f);
-    s.shift = 1;
-    QuietServices quiet(5);
-    starMapStep(s, quiet);
-    EXPECT_EQ(s.sternenpos, fourteen);
-    EXPECT_EQ(s.planetenpos, 14);
-    EXPECT_EQ(s.mondpos, 0);
-    ASSERT_TRUE(s.sternentor.has_value());
-    EXPECT_EQ(s.sternentor->pos.z - s.z, -2000.0f);
-    EXPECT_EQ(s.blickrichtung, D3DVECTOR(0, 0, 1));
-    EXPECT_EQ(s.render, 3);
-    EXPECT_EQ(s.torsprungz, 200);
-    EXPECT_EQ(quiet.sounds, std::vector<int>{4});
-    EXPECT_EQ(s.rotateKarte, 0.0f);
-    EXPECT_EQ(s.zKarte, -50.0f);
-    // The frame's picture is still the map seen from Sol.
-    EXPECT_EQ(s.picture.karte.standort, 0);
-    EXPECT_EQ(s.picture.karte.ziel, fourteen);
-
-    s.render = 1;  // the right mouse button jumps as Shift does
-    s.shift = 0;
-    s.mouseButtonRight = 1;
-    starMapStep(s, quiet);
-    EXPECT_EQ(s.render, 3);
+    for (const auto key : {&GameState::shift, &GameState::mouseButtonRight}) {
+        GameState s = freshWorld();
+        int fourteen = 0;
+        while (s.stern[static_cast<std::size_t>(fourteen)].planeten != 14) ++fourteen;
+        s.planetenpos = 8;
+        s.render = 1;
+        s.zKarte = -50.0f;
+        s.rotateKarte = 0.4f;
+        // Put that system straight above Sol on the turned chart.
+        Stern& ziel = s.stern[static_cast<std::size_t>(fourteen)];
+        ziel.rekt = s.stern[0].rekt + 100.0f / 80.0f * std::sin(0.4f);
+        ziel.dekl = s.stern[0].dekl + 100.0f / 8.0f * std::cos(0.4f);
+        s.*key = 1;
+        QuietServices quiet(5);
+        starMapStep(s, quiet);
+        EXPECT_EQ(s.sternenpos * 100 + s.planetenpos * 10 + s.mondpos, fourteen * 100 + 140);
+        ASSERT_TRUE(s.sternentor.has_value());
+        EXPECT_EQ(s.sternentor->pos.z - s.z, -2000.0f);
+        EXPECT_EQ(std::tuple(s.render, s.torsprungz, s.rotateKarte, s.zKarte), std::tuple(3, 200, 0.0f, -50.0f));
+        EXPECT_EQ(std::tuple(s.picture.karte.standort, s.picture.karte.ziel), std::tuple(0, fourteen));
+    }
 }

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <fstream>
 #include <string>
 
@@ -10,8 +9,6 @@
 #include "support/temp_dir.h"
 
 using platform::HeadlessPlatform;
-using platform::Material;
-using platform::TransformState;
 
 namespace {
 
@@ -21,11 +18,7 @@ std::string triangle(const std::string& children = "") {
     return "Mesh { 3; 1;0;0;, 0;1;0;, 0;0;1;; 1; 3;0,1,2;;\n" + children + "}\n";
 }
 
-std::string material(float alpha, const std::string& texture = "") {
-    std::string m = "Material { 1;1;1;" + std::to_string(alpha) + ";; 0; 0;0;0;; 0;0;0;;";
-    if (!texture.empty()) m += " TextureFilename { \"" + texture + "\"; }";
-    return m + " }\n";
-}
+std::string material(float alpha) { return "Material { 1;1;1;" + std::to_string(alpha) + ";; 0; 0;0;0;; 0;0;0;; }\n"; }
 
 // Five triangles, each with the material given, over a fan.
 std::string fan(const std::string& faceMaterials, const std::string& materials, int materialCount) {
@@ -45,74 +38,17 @@ struct Scene {
         ASSERT_EQ(mesh.Load("mesh.x"), 0) << mesh.error();
         p.meshIndices.clear();
     }
-    D3DVECTOR placed(std::size_t draw, D3DVECTOR v) const {
-        EXPECT_EQ(D3DMath_VectorMatrixMultiply(v, v, p.draws.at(draw).world), S_OK);
-        return v;
-    }
 };
-
-void expectNear(const D3DVECTOR& a, const D3DVECTOR& b) {
-    EXPECT_NEAR(a.x, b.x, 1e-4f);
-    EXPECT_NEAR(a.y, b.y, 1e-4f);
-    EXPECT_NEAR(a.z, b.z, 1e-4f);
-}
-
-D3DMATRIX translation(float x, float y, float z) {
-    D3DMATRIX m;
-    D3DUtil_SetTranslateMatrix(m, x, y, z);
-    return m;
-}
 
 }  // namespace
 
-TEST(D3DFile, FrameMatricesApplyInsideOutBeforeTheWorld) {
-    Scene s;
-    // Outer: move by (10, 0, 0). Inner: a quarter turn about z, x onto y.
-    s.load("Frame Aussen { FrameTransformMatrix { 1,0,0,0, 0,1,0,0, 0,0,1,0, 10,0,0,1;; }\n" +
-           triangle() +
-           " Frame Innen { FrameTransformMatrix { 0,1,0,0, -1,0,0,0, 0,0,1,0, 0,0,0,1;; }\n" +
-           triangle() + " }\n}\n");
-    s.p.setTransform(TransformState::World, translation(0, 0, 100));
-    s.mesh.Render();
-    ASSERT_EQ(s.p.draws.size(), 2u);
-    expectNear(s.placed(0, {1, 0, 0}), {11, 0, 100});
-    expectNear(s.placed(1, {1, 0, 0}), {10, 1, 100});
-    expectNear(s.placed(1, {0, 0, 1}), {10, 0, 101});
-}
+// Where the meshes, their materials and textures are drawn is pinned by the
+// scene of every run in tests/tools/pins_test.cpp; here are the runs, the
+// edges of loading and the scale.
 
-TEST(D3DFile, MaterialsBindTheirTextureOrKeepTheCallers) {
-    Scene s;
-    s.dir.writeBitmap("bemalt.bmp", 4, 4, 0xFF0000);
-    s.load(fan("0,1,0,2,1", material(1, "bemalt.bmp") + material(1) + material(1, "bemalt.bmp"), 3) +
-           triangle(" MeshMaterialList { 1; 1; 0;; " + material(1, "bemalt.bmp") + "}"));
-    const platform::TextureId caller = s.p.createTexture(platform::Image(1, 1));
-    EXPECT_EQ(caller, 2);  // bemalt.bmp was loaded once, for all its materials
-
-    Material callerMaterial;
-    callerMaterial.diffuse = {0.1f, 0.2f, 0.3f, 0.4f};
-    callerMaterial.power = 7;
-    const D3DMATRIX world = translation(1, 2, 3);
-    s.p.setTexture(caller);
-    s.p.setMaterial(callerMaterial);
-    s.p.setTransform(TransformState::World, world);
-    s.p.setAlphaBlend(true);
-    s.mesh.Render();
-
-    ASSERT_EQ(s.p.draws.size(), 4u);
-    EXPECT_EQ(s.p.draws[0].texture, 1);
-    EXPECT_EQ(s.p.draws[1].texture, caller);  // even after a textured material
-    EXPECT_EQ(s.p.draws[2].texture, 1);
-    EXPECT_EQ(s.p.draws[3].texture, 1);
-    EXPECT_EQ(s.p.draws[1].material.diffuse.r, 1.0f);
-
-    EXPECT_EQ(s.p.texture(), caller);
-    EXPECT_EQ(s.p.material().diffuse.b, 0.3f);
-    EXPECT_EQ(s.p.material().power, 7.0f);
-    EXPECT_EQ(s.p.transform(TransformState::World), world);
-    EXPECT_TRUE(s.p.alphaBlend());
-}
-
-TEST(D3DFile, EachMaterialDrawsOneRunOfItsTriangles) {
+// Each material draws one run of its triangles; transparent ones come last,
+// blended, and blending is off again afterwards.
+TEST(D3DFile, EachMaterialDrawsOneRunTransparentOnesLast) {
     Scene s;
     std::ofstream("mesh.x") << kHeader << fan("1,0,1,0,1", material(1) + material(1), 2);
     ASSERT_EQ(s.mesh.Load("mesh.x"), 0);
@@ -120,23 +56,17 @@ TEST(D3DFile, EachMaterialDrawsOneRunOfItsTriangles) {
     EXPECT_EQ(s.p.meshIndices[0], (std::vector<std::uint32_t>{0, 2, 3, 0, 4, 5, 0, 1, 2, 0, 3, 4, 0, 5, 1}));
     s.mesh.Render();
     ASSERT_EQ(s.p.draws.size(), 2u);
-    EXPECT_EQ(s.p.draws[0].firstIndex, 0);
-    EXPECT_EQ(s.p.draws[0].indexCount, 6);
-    EXPECT_EQ(s.p.draws[1].firstIndex, 6);
-    EXPECT_EQ(s.p.draws[1].indexCount, 9);
-}
+    EXPECT_EQ(std::pair(s.p.draws[0].firstIndex, s.p.draws[0].indexCount), std::pair(0, 6));
+    EXPECT_EQ(std::pair(s.p.draws[1].firstIndex, s.p.draws[1].indexCount), std::pair(6, 9));
 
-TEST(D3DFile, TransparentMaterialsDrawLastWithBlending) {
-    Scene s;
     s.load(fan("0,1,0,1,0", material(0.5f) + material(1), 2) + triangle());
+    s.p.draws.clear();
     s.mesh.Render();
     ASSERT_EQ(s.p.draws.size(), 3u);
-    EXPECT_EQ(s.p.draws[0].material.diffuse.a, 1.0f);
     EXPECT_FALSE(s.p.draws[0].alphaBlend);
     EXPECT_FALSE(s.p.draws[1].alphaBlend);  // the second mesh's default material
-    EXPECT_EQ(s.p.draws[2].material.diffuse.a, 0.5f);
-    EXPECT_TRUE(s.p.draws[2].alphaBlend);
-    EXPECT_EQ(s.p.draws[2].indexCount, 9);
+    EXPECT_EQ(std::tuple(s.p.draws[2].material.diffuse.a, s.p.draws[2].alphaBlend, s.p.draws[2].indexCount),
+              std::tuple(0.5f, true, 9));
     EXPECT_FALSE(s.p.alphaBlend());
 }
 
@@ -179,66 +109,6 @@ TEST(D3DFile, FailedLoadsDrawNothingAndKeepWhatWasThere) {
     s.p.draws.clear();
     s.mesh.Render();
     ASSERT_EQ(s.p.draws.size(), 1u);
-    EXPECT_EQ(s.p.draws[0].indexCount, 15);
-    EXPECT_EQ(s.p.draws[0].vertexScale, 1.0f);
+    EXPECT_EQ(std::pair(s.p.draws[0].indexCount, s.p.draws[0].vertexScale), std::pair(15, 1.0f));
 }
 
-TEST(RenderObject, PlacesTurnsAndScalesTheMesh) {
-    Scene s;
-    s.load(triangle());
-    D3DMATRIX world = translation(7, 7, 7);
-    EXPECT_EQ(&Render_Object(s.p, nullptr, {1, 2, 3}, {}, 2.0f, world), &world);
-    EXPECT_EQ(world, translation(7, 7, 7));
-    EXPECT_TRUE(s.p.draws.empty());
-
-    const D3DVECTOR pos{100, 200, 300}, ang{0.3f, -1.1f, 2.0f};
-    D3DMATRIX& result = Render_Object(s.p, &s.mesh, pos, ang, -190000.0f, world);
-    EXPECT_EQ(&result, &world);
-    D3DMATRIX identity;
-    D3DUtil_SetIdentityMatrix(identity);
-    EXPECT_EQ(world, identity);
-    ASSERT_EQ(s.p.draws.size(), 1u);
-    EXPECT_EQ(s.p.draws[0].world, objectMatrix(pos, ang));
-    EXPECT_EQ(s.p.draws[0].vertexScale, -190000.0f);
-    EXPECT_EQ(s.p.transform(TransformState::World), objectMatrix(pos, ang));
-    // Turned about x first: +y goes to +z, then +z to -x about y by -pi/2.
-    Render_Object(s.p, &s.mesh, pos, {1.5707963f, -1.5707963f, 0}, 1.0f, world);
-    expectNear(s.placed(1, {0, 1, 0}), {99, 200, 300});
-}
-
-TEST(RenderObject, ScaledObjectsStretchBeforeTheyTurn) {
-    Scene s;
-    s.load(triangle());
-    D3DMATRIX world;
-    const D3DVECTOR pos{10, 0, 0}, ang{1.5707963f, 0, 0};
-    Render_ScaledObject(s.p, &s.mesh, pos, ang, 3.0f, world, 1.0f, 0.2f, 1.0f);
-    ASSERT_EQ(s.p.draws.size(), 1u);
-    EXPECT_EQ(s.p.draws[0].vertexScale, 3.0f);
-    // Flattened along the mesh's own y, which the turn then lays along z.
-    expectNear(s.placed(0, {0, 1, 0}), {10, 0, 0.2f});
-    expectNear(s.placed(0, {0, 0, 1}), {10, -1, 0});
-    expectNear(s.placed(0, {1, 0, 0}), {11, 0, 0});
-}
-
-TEST(D3DFile, GivesItsMeshesBackOnReloadAndWhenItGoes) {
-    Scene s;
-    std::ofstream("mesh.x") << kHeader << triangle() + triangle();
-    {
-        CD3DFile mesh(s.p);
-        ASSERT_EQ(mesh.Load("mesh.x"), 0);
-        EXPECT_EQ(s.p.liveMeshes(), 2);
-        // A second load replaces the first: still two on the device.
-        ASSERT_EQ(mesh.Load("mesh.x"), 0);
-        EXPECT_EQ(s.p.liveMeshes(), 2);
-        EXPECT_EQ(s.p.meshLive, (std::vector<bool>{false, false, true, true}));
-        // A failed load keeps what was there.
-        EXPECT_LT(mesh.Load("missing.x"), 0);
-        EXPECT_EQ(s.p.liveMeshes(), 2);
-    }
-    EXPECT_EQ(s.p.liveMeshes(), 0);
-    // Releasing twice, or an id never given out, is harmless.
-    s.p.destroyMesh(1);
-    s.p.destroyMesh(99);
-    s.p.destroyMesh(0);
-    EXPECT_EQ(s.p.liveMeshes(), 0);
-}

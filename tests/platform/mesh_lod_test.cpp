@@ -1,3 +1,4 @@
+#include "platform/sdl/frustum.h"
 #include "platform/sdl/mesh_lod.h"
 #include "platform/sdl/scene_renderer.h"
 
@@ -10,6 +11,7 @@
 namespace {
 
 using platform::MeshVertex;
+using platform::sdl::Frustum;
 using platform::sdl::CoarseMesh;
 using platform::sdl::coarseMesh;
 
@@ -68,6 +70,18 @@ float facing(const std::vector<MeshVertex>& v, std::uint32_t i, std::uint32_t j,
     return dotProduct(crossProduct(b - a, c - a), a + b + c);
 }
 
+// The flight camera: at the origin looking along +z, field of view 1.0,
+// near 10, far 200000.
+Frustum flightFrustum(D3DVECTOR eye = {0, 0, 0}, D3DVECTOR at = {0, 0, 1}) {
+    D3DMATRIX view, projection;
+    D3DUtil_SetViewMatrix(view, eye, at, {0, 1, 0});
+    D3DUtil_SetProjectionMatrix(projection, 1.0f, 1.0f, 10.0f, 200000.0f);
+    return Frustum(view, projection);
+}
+
+// Half the field of view: at depth z the view reaches z * tan(0.5) to each side.
+const float kSlope = std::tan(0.5f);
+
 }  // namespace
 
 // The game's sphere shrinks to a small closed ball: a fraction of the
@@ -111,48 +125,6 @@ TEST(MeshLod, SphereShrinksToAClosedOutwardBall) {
     EXPECT_EQ(holes, 0);
 }
 
-// Each run of whole triangles has one run of coarse ones: two spheres in
-// one mesh (two materials) keep their coarse triangles apart, and a quad
-// too small to merge stays as it is, each face once.
-TEST(MeshLod, RunsMapToRunsAndSmallShapesStay) {
-    TestMesh m = sphere(12, 8);
-    const TestMesh second = sphere(12, 8, {3, 0, 0});
-    const auto offset = static_cast<std::uint32_t>(m.vertices.size());
-    const std::size_t firstTriangles = m.indices.size() / 3;
-    m.vertices.insert(m.vertices.end(), second.vertices.begin(), second.vertices.end());
-    for (std::uint32_t index : second.indices) m.indices.push_back(index + offset);
-
-    const CoarseMesh coarse = coarseMesh(m.vertices, m.indices);
-    ASSERT_EQ(coarse.start.size(), m.indices.size() / 3 + 1);
-    for (std::size_t t = 0; t + 1 < coarse.start.size(); ++t) {
-        EXPECT_LE(coarse.start[t + 1] - coarse.start[t], 1u);
-    }
-    EXPECT_EQ(coarse.start.back() * 3, coarse.indices.size());
-    const std::uint32_t split = coarse.start[firstTriangles];
-    EXPECT_GT(split, 0u);
-    for (std::size_t i = 0; i < coarse.indices.size(); ++i) {
-        EXPECT_EQ(coarse.vertices[coarse.indices[i]].position.x < 1.5f, i < 3 * split) << i;
-    }
-
-    TestMesh quad;
-    for (const D3DVECTOR p : {D3DVECTOR(0, 0, 0), D3DVECTOR(1, 0, 0), D3DVECTOR(1, 1, 0), D3DVECTOR(0, 1, 0)}) {
-        MeshVertex v{};
-        v.position = p;
-        v.u = p.x;
-        v.v = p.y;
-        quad.vertices.push_back(v);
-    }
-    quad.indices = {0, 2, 1, 0, 3, 2};
-    const CoarseMesh same = coarseMesh(quad.vertices, quad.indices);
-    EXPECT_EQ(same.indices, quad.indices);
-    ASSERT_EQ(same.vertices.size(), 4u);
-    EXPECT_EQ(same.vertices[2].position.x, 1.0f);
-    // A face given twice is drawn once; turned round it is another face.
-    EXPECT_EQ(coarseMesh(quad.vertices, {0, 2, 1, 2, 1, 0, 0, 1, 2}).indices,
-              (std::vector<std::uint32_t>{0, 2, 1, 0, 1, 2}));
-    EXPECT_EQ(coarseMesh({}, {}).start, std::vector<std::uint32_t>{0});
-}
-
 // Which coarse triangles a draw of a run takes: whole triangles only, at
 // least half saved, never nothing.
 TEST(MeshLod, RunsOfIndicesFindTheirCoarseTriangles) {
@@ -160,52 +132,18 @@ TEST(MeshLod, RunsOfIndicesFindTheirCoarseTriangles) {
     // Eight triangles: the first four merge into one, the next two into
     // nothing, the last two stay.
     const std::vector<std::uint32_t> start{0, 1, 1, 1, 1, 1, 1, 2, 3};
-    const auto all = coarseRange(start, 0, 24);
-    ASSERT_TRUE(all);
-    EXPECT_EQ(all->first, 0u);
-    EXPECT_EQ(all->count, 3u);
-    const auto firstFour = coarseRange(start, 0, 12);
-    ASSERT_TRUE(firstFour);
-    EXPECT_EQ(firstFour->first, 0u);
-    EXPECT_EQ(firstFour->count, 1u);
-    const auto fromThird = coarseRange(start, 6, 18);  // triangles 2..7
-    ASSERT_TRUE(fromThird);
-    EXPECT_EQ(fromThird->first, 1u);
-    EXPECT_EQ(fromThird->count, 2u);
-    EXPECT_FALSE(coarseRange(start, 12, 6));   // collapses: drawn in full
-    EXPECT_FALSE(coarseRange(start, 18, 6));   // saves nothing
-    EXPECT_FALSE(coarseRange(start, 15, 9));   // saves less than half
-    EXPECT_FALSE(coarseRange(start, 1, 12));   // not whole triangles
-    EXPECT_FALSE(coarseRange(start, 0, 25));
-    EXPECT_FALSE(coarseRange(start, 0, 27));   // past the mesh
-}
-
-// A finely cut flat square: many fine triangles fall on the same cells and
-// become one coarse one.
-TEST(MeshLod, ManyFineTrianglesOnTheSameCellsBecomeOne) {
-    constexpr int kCuts = 8;
-    TestMesh plane;
-    for (int row = 0; row <= kCuts; ++row) {
-        for (int column = 0; column <= kCuts; ++column) {
-            MeshVertex v{};
-            v.position = {static_cast<float>(column) / kCuts, static_cast<float>(row) / kCuts, 0};
-            v.normal = {0, 0, -1};
-            v.u = v.position.x;
-            v.v = v.position.y;
-            plane.vertices.push_back(v);
+    // Whole runs, first and count; none where a run collapses, saves nothing
+    // or less than half, is no whole triangles or reaches past the mesh.
+    const std::tuple<int, int, std::uint32_t, std::uint32_t> kRuns[] = {
+        {0, 24, 0, 3}, {0, 12, 0, 1}, {6, 18, 1, 2}, {12, 6, 0, 0}, {18, 6, 0, 0}, {15, 9, 0, 0},
+        {1, 12, 0, 0}, {0, 25, 0, 0}, {0, 27, 0, 0}};
+    for (const auto& [from, count, first, triangles] : kRuns) {
+        const auto range = coarseRange(start, from, count);
+        EXPECT_EQ(range.has_value(), triangles != 0) << from << "+" << count;
+        if (range) {
+            EXPECT_EQ(std::pair(range->first, range->count), std::pair(first, triangles)) << from << "+" << count;
         }
     }
-    auto at = [](int row, int column) { return static_cast<std::uint32_t>(row * (kCuts + 1) + column); };
-    for (int row = 0; row < kCuts; ++row) {
-        for (int column = 0; column < kCuts; ++column) {
-            plane.indices.insert(plane.indices.end(), {at(row, column), at(row + 1, column), at(row + 1, column + 1)});
-            plane.indices.insert(plane.indices.end(), {at(row, column), at(row + 1, column + 1), at(row, column + 1)});
-        }
-    }
-    const std::size_t kept = coarseMesh(plane.vertices, plane.indices).indices.size() / 3;
-    // At most two triangles between each four neighbouring cells.
-    EXPECT_LE(kept, 2u * (platform::sdl::kCoarseCells - 1) * (platform::sdl::kCoarseCells - 1));
-    EXPECT_GT(kept, 0u);
 }
 
 // How large a sphere shows: the flight view's projection at its depth, and
@@ -226,4 +164,34 @@ TEST(MeshLod, PixelRadiusOfPlacedSpheres) {
     for (const float depth : {2.0f, 0.0f, -50.0f}) {
         EXPECT_TRUE(std::isinf(pixelRadius({{0, 0, depth}, 2}, view, projection, square))) << depth;
     }
+}
+
+// ---------------------------------------------------------------- culling
+
+// Spheres just beyond each plane (by 5 past the radius along the axis,
+// which is farther than along the plane's normal) are culled; those whose
+// centre is outside but which reach in, a point, the sky around the camera
+// and one just inside the far plane may show.
+TEST(FrustumTest, SpheresInsideOutsideEachPlaneAndStraddling) {
+    const Frustum f = flightFrustum();
+    const float r = 20, edge = 1000 * kSlope + r / std::cos(0.5f);
+    const float out = edge + 5, in = edge - 5;
+    const std::tuple<const char*, D3DVECTOR, float, bool> kSpheres[] = {
+        {"ahead", {0, 0, 1000}, 1, true},   {"a point", {0, 0, 1000}, 0, true},
+        {"left", {-out, 0, 1000}, r, false}, {"right", {out, 0, 1000}, r, false},
+        {"bottom", {0, -out, 1000}, r, false}, {"top", {0, out, 1000}, r, false},
+        {"before the near plane", {0, 0, 10 - r - 1}, r, false}, {"behind", {0, 0, -5000}, r, false},
+        {"reaching in from the left", {-in, 0, 1000}, r, true}, {"from the right", {in, 0, 1000}, r, true},
+        {"from below", {0, -in, 1000}, r, true}, {"from above", {0, in, 1000}, r, true},
+        {"through the near plane", {0, 0, 10 - r + 1}, r, true}, {"inside the far plane", {0, 0, 199990}, r, true},
+        {"the sky", {0, 0, 0}, 190000, true}, {"a corner", {out, out, 1000}, r, false}};
+    for (const auto& [what, centre, radius, shows] : kSpheres) EXPECT_EQ(f.mayShow({centre, radius}), shows) << what;
+}
+
+TEST(FrustumTest, FollowsTheCameraAndItsTurn) {
+    // Looking back along -x from (500, 0, 0): what was ahead is now behind.
+    const Frustum f = flightFrustum({500, 0, 0}, {0, 0, 0});
+    EXPECT_TRUE(f.mayShow({{-1000, 0, 0}, 1}));
+    EXPECT_FALSE(f.mayShow({{2000, 0, 0}, 1}));
+    EXPECT_FALSE(f.mayShow({{0, 0, 1000}, 1}));  // 90 degrees off to the side
 }

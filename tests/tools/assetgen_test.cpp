@@ -1,20 +1,13 @@
-// The whole data set as the generator writes it at every build, and the
-// manual that goes with it.
+// The whole data set as the generator writes it at every build.
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
-#include <regex>
 #include <set>
 #include <string>
 #include <vector>
 
-#include "assetgen/meshes.h"
-#include "assetgen/panels.h"
-#include "assetgen/sounds.h"
-#include "assetgen/textures.h"
 #include "platform/asset_manifest.h"
 #include "platform/platform.h"
 #include "support/run_tool.h"
@@ -61,63 +54,4 @@ TEST(AssetGenerator, ReportsAnUnwritableDirectory) {
     const TempWorkDir dir;
     std::ofstream(dir.path() / "file") << "not a directory";
     EXPECT_NE(generate(dir.path() / "file" / "data"), 0);
-
-    // Each writer says so too, with the file it could not write.
-    const fs::path missing = dir.path() / "missing";
-    const std::function<bool(std::string&)> writers[] = {
-        [&](std::string& error) { return writeMeshes(missing, error); },
-        [&](std::string& error) { return writeTextures(missing, error); },
-        [&](std::string& error) { return writePanels(missing, platform::Image(512, 48), error); },
-        [&](std::string& error) { return writeSounds(missing, error); },
-    };
-    for (const auto& write : writers) {
-        std::string error;
-        EXPECT_FALSE(write(error));
-        EXPECT_NE(error.find("missing"), std::string::npos) << error;
-    }
-}
-
-// ---------------------------------------------------------------- manual
-
-// The elements in the order they open, which must be the reverse of the
-// order they close; void elements close themselves.
-TEST(Spielanleitung, IsAWellNestedHtmlPage) {
-    const std::string html = readFile(SPIELANLEITUNG_PATH);
-    ASSERT_EQ(html.rfind("<!DOCTYPE html>", 0), 0u);
-    EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
-    const std::set<std::string> voidElements = {"meta", "br", "hr", "img", "link", "col", "wbr"};
-    const std::regex tag(R"(<!--[^]*?-->|<!|<(/?)([A-Za-z0-9]*))");
-    std::vector<std::string> open;
-    std::set<std::string> seen;
-    for (auto it = std::sregex_iterator(html.begin(), html.end(), tag); it != std::sregex_iterator(); ++it) {
-        const std::smatch& m = *it;
-        if (m.str().rfind("<!", 0) == 0) continue;  // comments and the doctype
-        const std::string name = m[2];
-        ASSERT_FALSE(name.empty()) << "a stray '<' at byte " << m.position();
-        seen.insert(name);
-        if (voidElements.count(name)) continue;
-        if (m[1].length() == 0) {
-            open.push_back(name);
-            continue;
-        }
-        ASSERT_FALSE(open.empty()) << "</" << name << "> closes nothing";
-        ASSERT_EQ(open.back(), name) << "</" << name << "> closes <" << open.back() << ">";
-        open.pop_back();
-    }
-    EXPECT_TRUE(open.empty()) << "<" << (open.empty() ? "" : open.back()) << "> is never closed";
-    for (const char* element : {"html", "head", "title", "body", "table"}) EXPECT_TRUE(seen.count(element)) << element;
-}
-
-// Every key and mouse action the flight controls answer to.
-TEST(Spielanleitung, ControlTableNamesEveryKey) {
-    const std::string html = readFile(SPIELANLEITUNG_PATH);
-    const std::size_t begin = html.find("<table", html.find("Steuerung</h2>"));
-    const std::size_t end = html.find("</table>", begin);
-    ASSERT_NE(end, std::string::npos);
-    const std::string table = html.substr(begin, end - begin);
-    for (const char* key : {"Shift", "Return", "Mausrad", "Backspace", "mittlere Maustaste", "Pfeiltasten",
-                            "Maus bewegen", "Entf", "rechte Maustaste", "Leertaste", "linke Maustaste", "F1<",
-                            "F2<", "F3<", "F4<", "F5<", "F8<", "F9<", "Bild auf", "Bild ab", "Pause", "Esc"}) {
-        EXPECT_NE(table.find(key), std::string::npos) << key;
-    }
 }

@@ -137,34 +137,6 @@ TEST(GeneratedMeshes, StayWithinTheirTriangleBudgetsAtUnitSize) {
     }
 }
 
-// Ships and the missile fly along +y: the nose reaches out to about 1
-// there, and what glows toward the back (the engines) sits at the tail.
-TEST(GeneratedMeshes, ShipsPointTheirNoseAlongY) {
-    for (const File& file : files()) {
-        if (!isShip(file.name) && file.name != "Rakete.X") continue;
-        SCOPED_TRACE(file.name);
-        float nose = -10;
-        double exhaustY = 0;
-        int exhaust = 0;
-        for (const auto& [m, world] : file.meshes) {
-            for (const auto& v : m->vertices) nose = std::max(nose, placed(v.position, world).y);
-            for (std::size_t t = 0; t < m->triangleMaterial.size(); ++t) {
-                const platform::ColorValue& glow = m->materials[m->triangleMaterial[t]].material.emissive;
-                if (glow.r + glow.g + glow.b < 1.0f) continue;
-                D3DVECTOR p[3];
-                for (int k = 0; k < 3; ++k) p[k] = placed(m->vertices[m->indices[3 * t + k]].position, world);
-                const D3DVECTOR n = crossProduct(p[1] - p[0], p[2] - p[0]);
-                if (n.y > -0.3f * magnitude(n)) continue;
-                exhaustY += (p[0].y + p[1].y + p[2].y) / 3;
-                ++exhaust;
-            }
-        }
-        EXPECT_GT(nose, 0.9f);
-        ASSERT_GT(exhaust, 0) << "nothing glows toward the back";
-        EXPECT_LT(exhaustY / exhaust, -0.6);
-    }
-}
-
 // The scene binds the texture of the stations, spheres, asteroid and gates
 // itself (the gates flicker through five); a texture the mesh names would
 // replace it. Ships wear their own skin. What a mesh names must be a file of

@@ -12,16 +12,11 @@
 #include <sstream>
 
 #include "inspector/digest.h"
+#include "support/hex.h"
 #include "support/run_tool.h"
 #include "support/temp_dir.h"
 
 namespace {
-
-std::string hex(std::uint64_t v) {
-    char text[20];
-    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(v));
-    return text;
-}
 
 struct LocationPin {
     const char* arguments;

@@ -1,20 +1,28 @@
 #include <gtest/gtest.h>
 
-#include <set>
 #include <vector>
 
-#include "world/collision.h"
+#include "inspector/world_json.h"
 #include "support/test_world.h"
 #include "world/goods.h"
 #include "world/location_generation.h"
+#include "world/passengers.h"
 
 namespace {
 
-bool hasPirates(const GameState& s) {
+std::vector<int> pirates(const GameState& s) {
+    std::vector<int> types;
     for (const auto& ship : s.raumschiff) {
-        if (ship && isPirateType(ship->typ)) return true;
+        if (ship && isPirateType(ship->typ)) types.push_back(ship->typ);
     }
-    return false;
+    return types;
+}
+
+// The first system at war after Sol.
+int systemAtWar(const GameState& s) {
+    int system = 1;
+    while (regierung(s.stern[system]) != 0) ++system;
+    return system;
 }
 
 int shipCount(const GameState& s) {
@@ -29,32 +37,15 @@ std::vector<int> shipTypes(const GameState& s) {
     return types;
 }
 
-std::vector<int> prices(const GameState& s) {
-    std::vector<int> p;
-    for (int ware = 0; ware < kWarenAnzahl; ++ware) p.push_back(preis(s, ware));
-    return p;
+// A location's output split at its ships: the scenery before, the traffic,
+// market and offers after.
+std::pair<std::string, std::string> sceneryAndTraffic(const GameState& s) {
+    JsonWriter json;
+    writeLocation(json, s, 0);
+    const std::string all = json.str();
+    const auto ships = all.find("\"ships\"");
+    return {all.substr(0, ships), all.substr(ships)};
 }
-
-// The scenery of a location: everything that must be the same on every visit.
-struct Scenery {
-    std::vector<D3DVECTOR> asteroids;
-    std::vector<D3DVECTOR> stations;  // position and angles, slot by slot
-    std::vector<int> gates;
-    std::optional<D3DVECTOR> bergasteroid;
-
-    explicit Scenery(const GameState& s) {
-        for (const Asteroid& a : s.asteroid) asteroids.push_back(a.pos);
-        for (const auto& st : s.station) {
-            stations.push_back(st ? st->pos : D3DVECTOR(-1));
-            stations.push_back(st ? st->ang : D3DVECTOR(-1));
-        }
-        for (const auto* g : {&s.mondtor, &s.planetentor, &s.sonnentor, &s.aussentor, &s.sternentor}) {
-            gates.push_back(*g ? (*g)->side : -1);
-        }
-        if (s.bergasteroid) bergasteroid = s.bergasteroid->pos;
-    }
-    bool operator==(const Scenery&) const = default;
-};
 
 // Every location (planet, body) of a system.
 std::vector<std::pair<int, int>> locations(const Stern& s) {
@@ -82,25 +73,18 @@ TEST(LocationGeneration, SameSceneryDifferentTrafficOnEveryArrival) {
     ASSERT_GE(system, 0);
 
     arrive(s, system, planet, 1, 111);
-    const Scenery first(s);
-    const auto firstShips = shipTypes(s);
-    const auto firstPrices = prices(s);
-    EXPECT_TRUE(first.bergasteroid.has_value());
-
-    int trafficChanged = 0, pricesChanged = 0;
+    const auto first = sceneryAndTraffic(s);
+    EXPECT_TRUE(s.bergasteroid.has_value());
+    int changed = 0;
     for (std::uint32_t clock : {2222u, 33333u, 444444u, 5555555u}) {
         arrive(s, system, planet, 1, clock);
-        EXPECT_EQ(Scenery(s), first) << "clock " << clock;
-        trafficChanged += shipTypes(s) != firstShips;
-        pricesChanged += prices(s) != firstPrices;
+        const auto next = sceneryAndTraffic(s);
+        EXPECT_EQ(next.first, first.first) << "clock " << clock;
+        changed += next.second != first.second;
     }
-    EXPECT_GE(trafficChanged, 2);
-    EXPECT_GE(pricesChanged, 3);
-
-    // The same clock gives the same arrival.
-    arrive(s, system, planet, 1, 111);
-    EXPECT_EQ(shipTypes(s), firstShips);
-    EXPECT_EQ(prices(s), firstPrices);
+    EXPECT_GE(changed, 3);
+    arrive(s, system, planet, 1, 111);  // the same clock gives the same arrival
+    EXPECT_EQ(sceneryAndTraffic(s), first);
 }
 
 TEST(LocationGeneration, EarthIsSafeAndSolsMoonHasACombatStation) {
@@ -114,31 +98,11 @@ TEST(LocationGeneration, EarthIsSafeAndSolsMoonHasACombatStation) {
         arrive(s, 0, 2, 0, clock * 7919u);
         ASSERT_TRUE(s.station[kHandelsstation]);
         ASSERT_TRUE(s.station[kVerkehrsstation]);
-        ASSERT_FALSE(hasPirates(s)) << "clock " << clock;
+        ASSERT_TRUE(pirates(s).empty()) << "clock " << clock;
     }
     // The Moon's combat station does not depend on the draw.
     arrive(s, 0, 2, 1, 0);
     EXPECT_TRUE(s.station[kKampfstation]);
-}
-
-TEST(LocationGeneration, StationsAreClearOfAsteroidsAndSitInTheirSlots) {
-    GameState s = freshWorld();
-    for (const auto& [p, m] : locations(s.stern[0])) {
-        arrive(s, 0, p, m, 1);
-        for (int slot = 0; slot < kStationSlots; ++slot) {
-            if (!s.station[slot]) continue;
-            const Station& st = *s.station[slot];
-            EXPECT_EQ(st.typ, slot);
-            EXPECT_EQ(st.scale, 50.0f);
-            for (float a : {st.ang.x, st.ang.y, st.ang.z}) {
-                EXPECT_GE(a, -0.05f);
-                EXPECT_LE(a, 0.04f);
-            }
-            for (const Asteroid& a : s.asteroid) {
-                ASSERT_FALSE(Collision(st.pos, 750.0f, a.pos, a.scale));
-            }
-        }
-    }
 }
 
 TEST(LocationGeneration, GatesFollowTheBodyTable) {
@@ -167,48 +131,16 @@ TEST(LocationGeneration, GatesFollowTheBodyTable) {
     }
 }
 
-TEST(LocationGeneration, PiratesOnlyWhereNoStationProtects) {
-    GameState s = freshWorld();
-    s.kanone = 4;
-    s.energielader = s.schildlader = 10;  // ranking 40: every strength step is open
-    s.kanonenld = 1;                      // weapons aboard
-    int system = -1;
-    for (int i = 1; i < kSternAnzahl && system < 0; ++i) {
-        if (regierung(s.stern[i]) == 0) system = i;
-    }
-    ASSERT_GE(system, 0);
-    const Stern& st = s.stern[system];
-
-    std::set<int> seen;
-    int unprotectedArrivals = 0;
-    for (std::uint32_t clock = 0; clock < 400; ++clock) {
-        arrive(s, system, st.planeten, 0, clock * 104729u);
-        const bool protectedHere = s.station[kHandelsstation] || s.station[kWerftstation] ||
-                                   s.station[kVerkehrsstation];
-        if (protectedHere) {
-            EXPECT_FALSE(hasPirates(s));
-            continue;
-        }
-        ++unprotectedArrivals;
-        for (const auto& ship : s.raumschiff) {
-            if (ship) seen.insert(ship->typ);
-        }
-    }
-    ASSERT_GT(unprotectedArrivals, 200);
-    // With this much danger and strength every pirate type turns up.
-    for (int typ : {4, 6, 8, 9, 10}) EXPECT_TRUE(seen.count(typ)) << "type " << typ;
-}
-
 TEST(LocationGeneration, MissionSquadronFollowsTheShipEvenToEarth) {
     GameState s = freshWorld();
     s.aufgabePlanet = 3;
     s.aufgabeMond = 1;
     arrive(s, 0, 2, 0, 77);
-    EXPECT_TRUE(hasPirates(s));
+    EXPECT_FALSE(pirates(s).empty());
     // A target in column 0 is shown but brings no squadron.
     s.aufgabePlanet = 0;
     arrive(s, 0, 2, 0, 77);
-    EXPECT_FALSE(hasPirates(s));
+    EXPECT_TRUE(pirates(s).empty());
 }
 
 TEST(LocationGeneration, FullShipTableTakesNoMoreShipsAndMakesNoDraws) {
@@ -226,19 +158,33 @@ TEST(LocationGeneration, FullShipTableTakesNoMoreShipsAndMakesNoDraws) {
     addShip(s, 9);
     EXPECT_EQ(s.rng.draws(), draws + 6);
     EXPECT_EQ(s.raumschiff[17]->typ, 9);
-    EXPECT_EQ(s.raumschiff[17]->hitPoints, 10);
-    EXPECT_TRUE(s.raumschiff[17]->attacking);
-    EXPECT_EQ(s.raumschiff[17]->target, D3DVECTOR(0, 20, 10020));
 }
 
-TEST(LocationGeneration, MinedAsteroidIsNotCreatedAgain) {
-    GameState s = freshWorld();
-    const Stern& sol = s.stern[0];
-    ASSERT_GE(sol.planet(5, 1), kBergbauMarke);  // a moon of Saturn
-    arrive(s, 0, 5, 1, 3);
-    ASSERT_TRUE(s.bergasteroid);
-
-    s.stern[0].planet.set(5, 1, sol.planet(5, 1) - kBergbauMarke);
-    arrive(s, 0, 5, 1, 3);
-    EXPECT_FALSE(s.bergasteroid);
+// Weapons aboard bring one more pirate for each row of the group that is
+// drawn and names one. A run with the same danger from a princess aboard
+// instead draws the same up to the first row drawn: where it brings the
+// leader and the first row's fighter, the weapons bring a second fighter;
+// where the leader and the second row's leader, a missile fighter.
+TEST(LocationGeneration, WeaponsAboardBringOneMorePirateForEachRowThatNamesOne) {
+    GameState weapons = freshWorld(), princess = freshWorld();  // ranking 8: only the rows for every ranking
+    weapons.kanonenld = 1;
+    princess.passagiertyp = kPrinzessin;  // as much danger as the weapons
+    const int system = systemAtWar(weapons);
+    const int planet = weapons.stern[system].planeten;
+    const std::vector<int> kRows[][2] = {{{kAnfuehrer, kJaeger}, {kAnfuehrer, kJaeger, kJaeger}},
+                                         {{kAnfuehrer, kAnfuehrer}, {kAnfuehrer, kAnfuehrer, kRaketenjaeger}}};
+    int seen[2] = {};
+    for (std::uint32_t clock = 0; clock < 3000; ++clock) {
+        arrive(weapons, system, planet, 0, clock);
+        arrive(princess, system, planet, 0, clock);
+        for (int row = 0; row < 2; ++row) {
+            if (pirates(princess) != kRows[row][0]) continue;
+            ++seen[row];
+            const std::vector<int> with = pirates(weapons);
+            EXPECT_EQ(std::vector<int>(with.begin(), with.begin() + std::min<std::size_t>(with.size(), 3)), kRows[row][1])
+                << "clock " << clock;
+        }
+    }
+    EXPECT_GT(seen[0], 0);
+    EXPECT_GT(seen[1], 0);
 }
