@@ -45,14 +45,19 @@ struct WindowManager {
     pid_t pid = -1;
     explicit WindowManager(bool start) {
         if (!start) return;
-        pid = fork();
-        if (pid == 0) {
+        for (int i = 0; i < 150 && !managerRunning(); ++i) {
+            // Started again if it gave up (the display was not ready for it).
+            if (pid <= 0 || waitpid(pid, nullptr, WNOHANG) == pid) pid = launch();
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+    static pid_t launch() {
+        const pid_t child = fork();
+        if (child == 0) {
             execlp("openbox", "openbox", "--sm-disable", static_cast<char*>(nullptr));
             _exit(127);
         }
-        for (int i = 0; i < 150 && !managerRunning(); ++i) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        }
+        return child;
     }
     ~WindowManager() {
         if (pid <= 0) return;
