@@ -6,7 +6,6 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <set>
 
 #include "app/language_choice.h"
@@ -54,9 +53,7 @@ std::optional<MoCatalogue> compile(const std::map<std::string, std::string>& tra
         ADD_FAILURE() << readFile("t.po");
         return std::nullopt;
     }
-    std::ifstream in("t.mo", std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-    return MoCatalogue::parse(bytes);
+    return MoCatalogue::parse(readBytes("t.mo"));
 }
 
 }  // namespace
@@ -74,10 +71,7 @@ TEST(Catalogues, ATranslatorsSlipIsNamedAndTheCatalogueRefused) {
         std::string t = fitting.at(auftrag);
         return t.replace(t.find(platzhalter), platzhalter.size(), statt);
     };
-    struct Slip {
-        std::string german, translation;
-        const char* named;
-    };
+    struct Slip { std::string german, translation; const char* named; };
     const Slip slips[] = {
         {"Sicht :", "", "has no translation"},
         {"Zielsystem :", "A row sixteen ce", "has a row of 16 cells, its place 15"},
@@ -108,10 +102,7 @@ TEST(Catalogues, ATranslatorsSlipIsNamedAndTheCatalogueRefused) {
 // The desktop's variables as gettext reads them, and the game's choice
 // among German and the catalogues it finds.
 TEST(Catalogues, TheLanguageFollowsTheDesktop) {
-    struct Case {
-        LocaleVariables v;
-        std::vector<std::string> languages;
-    };
+    struct Case { LocaleVariables v; std::vector<std::string> languages; };
     const Case cases[] = {
         {{"", "", "", ""}, {}},
         {{"", "", "", "C.UTF-8"}, {}},
@@ -139,8 +130,11 @@ TEST(Catalogues, TheLanguageFollowsTheDesktop) {
     EXPECT_EQ(chooseLanguage("en", {"", "", "", "de_DE.UTF-8"}, ordner).code, "en");
     EXPECT_EQ(chooseLanguage("en", {}, dir.path().string()).code, "de");  // no catalogue there
 
-    // A spoilt catalogue: German, and not the next language either.
-    std::ofstream(ordner + "/en/LC_MESSAGES/sternfahrt.mo", std::ios::trunc) << "not a catalogue";
+    // A catalogue that reads but fails its check (a character outside the
+    // font): German, and not the next language either.
+    std::string mo = readFile(ordner + "/en/LC_MESSAGES/sternfahrt.mo");
+    mo[mo.find("Paused")] = '~';
+    std::ofstream(ordner + "/en/LC_MESSAGES/sternfahrt.mo", std::ios::binary | std::ios::trunc) << mo;
     const Sprache spoilt = chooseLanguage("", {"en:de", "", "", "en_US.UTF-8"}, ordner);
     EXPECT_EQ(spoilt.code, "de");
     EXPECT_EQ(spoilt.texte[TextId::System], "System:");
@@ -153,9 +147,8 @@ TEST(Catalogues, EveryCatalogueOfTheGameFits) {
     for (std::string lang; std::getline(linguas, lang);) {
         if (lang.empty() || lang[0] == '#') continue;
         SCOPED_TRACE(lang);
-        std::ifstream in(std::string(DATA_DIR) + "/locale/" + lang + "/LC_MESSAGES/sternfahrt.mo", std::ios::binary);
-        const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), {}};
-        const auto katalog = MoCatalogue::parse(bytes);
+        const auto katalog =
+            MoCatalogue::parse(readBytes(std::string(DATA_DIR) + "/locale/" + lang + "/LC_MESSAGES/sternfahrt.mo"));
         ASSERT_TRUE(katalog);
         EXPECT_EQ(pruefeKatalog(*katalog), std::vector<std::string>{});
         ++catalogues;
@@ -166,8 +159,7 @@ TEST(Catalogues, EveryCatalogueOfTheGameFits) {
 // A compiled catalogue is read whole or not at all: cut short anywhere, or
 // with a table pointing outside the file, it is no catalogue.
 TEST(Catalogues, AMoFileIsReadWholeOrNotAtAll) {
-    std::ifstream in(std::string(DATA_DIR) + "/locale/en/LC_MESSAGES/sternfahrt.mo", std::ios::binary);
-    const std::vector<std::uint8_t> whole{std::istreambuf_iterator<char>(in), {}};
+    const std::vector<std::uint8_t> whole = readBytes(std::string(DATA_DIR) + "/locale/en/LC_MESSAGES/sternfahrt.mo");
     const auto katalog = MoCatalogue::parse(whole);
     ASSERT_TRUE(katalog);
     std::set<std::string_view> deutsch;
