@@ -168,6 +168,12 @@ TEST_F(SdlPlatformTest, CopiesAndFillsLandWhereTheyShouldInCallOrder) {
         {306, 2, kRed}, {402, 2, 0}};
     for (const auto& [x, y, colour] : kPixels) EXPECT_EQ(image.at(x, y), colour) << x << "," << y;
     EXPECT_EQ(p->surface(99), nullptr);
+
+    // Copies from one surface, one after the other, go to the card in one draw.
+    const long draws = static_cast<SdlPlatform&>(*p).copyDraws();
+    for (int i = 0; i < 40; ++i) p->blit(16 * i, 400, blue, {0, 0, 8, 8}, false);
+    EXPECT_EQ(p->readBackBuffer().at(16 * 39 + 4, 404), kBlue);
+    EXPECT_EQ(static_cast<SdlPlatform&>(*p).copyDraws() - draws, 1);
 }
 
 // ---------------------------------------------------------------- 3D
@@ -317,8 +323,7 @@ TEST(FramePacerTest, DeadlinesStepByAPeriodUnlessFarBehind) {
 TEST_F(SdlPlatformTest, PostedMessagesComeFirstThenSdlsEvents) {
     Message m;
     MouseEvent e;
-    while (p->peekMessage(m)) {
-    }
+    while (p->peekMessage(m)) {}
     p->postMessage({Message::KeyDown, vk::F1});
     p->destroyWindow();
     SDL_Event motion = sdlEvent(SDL_MOUSEMOTION, [](SDL_Event& e) { e.motion.xrel = 7; });
@@ -326,16 +331,13 @@ TEST_F(SdlPlatformTest, PostedMessagesComeFirstThenSdlsEvents) {
     SDL_Event key = sdlEvent(SDL_KEYDOWN, [](SDL_Event& e) { e.key.keysym.scancode = SDL_SCANCODE_ESCAPE; });
     ASSERT_EQ(SDL_PushEvent(&key), 1);
 
-    ASSERT_TRUE(p->peekMessage(m));
-    EXPECT_EQ(m.key, vk::F1);
-    ASSERT_TRUE(p->peekMessage(m));
-    EXPECT_EQ(m.type, Message::Destroy);
-    ASSERT_TRUE(p->peekMessage(m));
-    EXPECT_EQ(m.type, Message::KeyDown);
-    EXPECT_EQ(m.key, vk::Escape);
+    for (const auto& [type, key] :
+         {std::pair{Message::KeyDown, vk::F1}, {Message::Destroy, 0}, {Message::KeyDown, vk::Escape}}) {
+        ASSERT_TRUE(p->peekMessage(m));
+        EXPECT_EQ(std::pair(m.type, m.key), std::pair(type, key));
+    }
     ASSERT_TRUE(p->readMouse(e));  // pumped on the way to the key
-    EXPECT_EQ(e.offset, mouse::X);
-    EXPECT_EQ(e.data, 7u);
+    EXPECT_EQ(std::pair(e.offset, e.data), std::pair(std::uint32_t{mouse::X}, 7u));
 
     // The mouse buffer holds 32 records; what comes on top is lost.
     for (std::uint32_t i = 0; i < 40; ++i) p->postMouse({mouse::X, i, 0, 0});
@@ -463,9 +465,7 @@ TEST_F(SdlPlatformTest, MessageBoxDoesNotWaitWithoutADisplay) {
 
 namespace shading {
 
-struct Rgb {
-    float r, g, b;
-};
+struct Rgb { float r, g, b; };
 
 // The fixed-function colour of a pixel at the origin facing the camera
 // (normal (0, 0, -1)), white texture: emissive + material ambient x ambient
@@ -509,16 +509,9 @@ std::uint32_t packed(Rgb c) {
 
 Light spotAt(D3DVECTOR position, D3DVECTOR direction) {
     Light spot;
-    spot.type = LightType::Spot;
-    spot.diffuse = {0.9f, 0.8f, 1.0f, 1};
-    spot.position = position;
-    spot.direction = direction;
-    spot.range = 30000;
-    spot.attenuation0 = 1;
-    spot.attenuation1 = 0.05f;
-    spot.theta = 0.4f;
-    spot.phi = 1.0f;
-    spot.falloff = 2;
+    spot.type = LightType::Spot, spot.diffuse = {0.9f, 0.8f, 1.0f, 1}, spot.position = position;
+    spot.direction = direction, spot.range = 30000, spot.falloff = 2, spot.attenuation0 = 1;
+    spot.attenuation1 = 0.05f, spot.theta = 0.4f, spot.phi = 1.0f;
     return spot;
 }
 
@@ -535,8 +528,7 @@ TEST_F(SdlPlatformTest, EachShadingVariantMatchesTheFixedFunctionFormulas) {
     lookAtOrigin();
     const MeshId mesh = square(3.0f);
     Material material;
-    material.diffuse = {0.8f, 0.6f, 1.0f, 1};
-    material.ambient = {0.5f, 0.5f, 0.5f, 1};
+    material.diffuse = {0.8f, 0.6f, 1.0f, 1}, material.ambient = {0.5f, 0.5f, 0.5f, 1};
     material.emissive = {0.05f, 0.1f, 0.0f, 1};
     p->setAmbient(0x00191919);
     const Rgb ambient{0x19 / 255.0f, 0x19 / 255.0f, 0x19 / 255.0f};
@@ -545,10 +537,9 @@ TEST_F(SdlPlatformTest, EachShadingVariantMatchesTheFixedFunctionFormulas) {
     halfGlow.emissive = {1, 0.2f, 1, 1};
     glow.emissive = {1, 1, 1, 1};
 
-    Light main;  // the game's: directional, shining slanted onto the square
-    main.type = LightType::Directional;
-    main.diffuse = {0.7f, 0.5f, 0.3f, 1};
-    main.direction = {0, 0.6f, 0.8f};
+    // The game's: directional, shining slanted onto the square.
+    Light main;
+    main.type = LightType::Directional, main.diffuse = {0.7f, 0.5f, 0.3f, 1}, main.direction = {0, 0.6f, 0.8f};
     Light darkening = main;
     darkening.diffuse = {-0.5f, -0.5f, -0.5f, 1};
 
@@ -642,12 +633,11 @@ TEST_F(SdlPlatformTest, NonUniformScaleLightsTheFlattenedSurface) {
                                       {0, 1, 2, 0, 2, 3});
     const D3DVECTOR flatNormal = normalize(D3DVECTOR{0, 1, -0.2f});
     p->setLighting(true);
-    Material material;
-    material.diffuse = {1, 1, 1, 1};
-    p->setMaterial(material);
+    Material white;
+    white.diffuse = {1, 1, 1, 1};
+    p->setMaterial(white);
     Light light;
-    light.type = LightType::Directional;
-    light.diffuse = {0.6f, 0.6f, 0.6f, 1};
+    light.type = LightType::Directional, light.diffuse = {0.6f, 0.6f, 0.6f, 1};
     p->lightEnable(0, true);
     D3DMATRIX flatten;
     D3DUtil_SetScaleMatrix(flatten, 1, 0.2f, 1);
@@ -674,19 +664,19 @@ TEST(WindowActionTest, AltReturnSwitchesFocusCapturesTheRestIsTheGames) {
         return event;
     };
     using sdl::WindowAction;
-    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_LALT)), WindowAction::ToggleFullScreen);
-    EXPECT_EQ(sdl::windowAction(key(SDLK_KP_ENTER, KMOD_RALT)), WindowAction::ToggleFullScreen);
-    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_LALT | KMOD_LSHIFT)), WindowAction::ToggleFullScreen);
-    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_LALT, 1)), WindowAction::Swallow);
-    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_NONE)), WindowAction::None);
-    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_LCTRL)), WindowAction::None);
-    EXPECT_EQ(sdl::windowAction(key(SDLK_SPACE, KMOD_LALT)), WindowAction::None);
-    EXPECT_EQ(sdl::windowAction(key(SDLK_RETURN, KMOD_LALT, 0, SDL_KEYUP)), WindowAction::None);
-
-    for (const auto& [focus, action] : {std::pair{SDL_WINDOWEVENT_FOCUS_GAINED, WindowAction::CaptureMouse},
-                                        {SDL_WINDOWEVENT_FOCUS_LOST, WindowAction::ReleaseMouse},
-                                        {SDL_WINDOWEVENT_RESIZED, WindowAction::None}}) {
-        EXPECT_EQ(sdl::windowAction(sdlEvent(SDL_WINDOWEVENT, [&](SDL_Event& e) { e.window.event = focus; })), action);
+    auto window = [](Uint8 what) { return sdlEvent(SDL_WINDOWEVENT, [&](SDL_Event& e) { e.window.event = what; }); };
+    const WindowAction toggle = WindowAction::ToggleFullScreen, none = WindowAction::None;
+    const std::pair<SDL_Event, WindowAction> cases[] = {
+        {key(SDLK_RETURN, KMOD_LALT), toggle}, {key(SDLK_KP_ENTER, KMOD_RALT), toggle},
+        {key(SDLK_RETURN, KMOD_LALT | KMOD_LSHIFT), toggle},
+        {key(SDLK_RETURN, KMOD_LALT, 1), WindowAction::Swallow},  // its auto-repeat
+        {key(SDLK_RETURN, KMOD_NONE), none}, {key(SDLK_RETURN, KMOD_LCTRL), none}, {key(SDLK_SPACE, KMOD_LALT), none},
+        {key(SDLK_RETURN, KMOD_LALT, 0, SDL_KEYUP), none},
+        {window(SDL_WINDOWEVENT_FOCUS_GAINED), WindowAction::CaptureMouse},
+        {window(SDL_WINDOWEVENT_FOCUS_LOST), WindowAction::ReleaseMouse}, {window(SDL_WINDOWEVENT_RESIZED), none},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(sdl::windowAction(cases[i].first), cases[i].second) << i;
     }
 }
 
@@ -701,8 +691,7 @@ TEST(SdlWindowTest, WindowModeAltReturnAndTheSoundDevice) {
     EXPECT_NE(SDL_WasInit(SDL_INIT_AUDIO), 0u);
     EXPECT_FALSE(p.fullScreen());
     Message m;
-    while (p.peekMessage(m)) {
-    }
+    while (p.peekMessage(m)) {}
 
     auto press = [](SDL_Keycode sym, Uint16 mod) {
         SDL_Event event = keyEvent(SDL_KEYDOWN, SDL_GetScancodeFromKey(sym), sym, mod);
