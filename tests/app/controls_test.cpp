@@ -102,7 +102,11 @@ TEST(Controls, AGamepadFliesAndWorksTheScreens) {
     EXPECT_FLOAT_EQ(s.speed, 4.5f * 4);
     g.send(Message::PadAxis, pad::TriggerRight, 0);
 
-    struct Stick { int x, y, totzone; bool umkehren; float kipp, nick; };
+    struct Stick {
+        int x, y, totzone;
+        bool umkehren;
+        float kipp, nick;
+    };
     const Stick cases[] = {
         {32767, 0, 20, false, -0.03f, 0.0f},            // full right: the Right arrow's rate
         {-32767, 32767, 20, false, 0.03f, 0.03f},       // full left and down
@@ -177,8 +181,9 @@ TEST(Controls, TheAutosaveKeepsTheGameWhenItEndsAndDocks) {
     Game g;
     g.s().geld = 777;
     ASSERT_TRUE(g.s().station[0]);
-    const D3DVECTOR station = g.s().station[0]->pos;
-    g.s().x = station.x, g.s().y = station.y, g.s().z = station.z;
+    g.s().x = g.s().station[0]->pos.x;
+    g.s().y = g.s().station[0]->pos.y;
+    g.s().z = g.s().station[0]->pos.z;
     g.frame();
     ASSERT_EQ(g.s().render, 2);
     GameState geladen = g.s();

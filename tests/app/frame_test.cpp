@@ -73,12 +73,17 @@ TEST(Frame, GameOverHoldsTheShipAndStartsAgainOnce) {
 TEST(Frame, IndicesOutsideTheirTablesReadAsNothing) {
     StartedGame g;
     GameState& s = g.s();
-    s.passagiertyp = 2, s.passagierziel = 900, s.sternenpos = 700;
+    s.passagiertyp = 2;
+    s.passagierziel = 900;
+    s.sternenpos = 700;
     render_frame(g.app);
     EXPECT_EQ(&s.aktuellerStern(), &s.sternAt(-1));
     EXPECT_EQ(s.aktuellerStern().name, "");
 
-    s.sternenpos = 0, s.render = 2, s.nStation = 9, s.shift = 1;
+    s.sternenpos = 0;
+    s.render = 2;
+    s.nStation = 9;
+    s.shift = 1;
     render_frame(g.app);  // leaves the station that is not there
     EXPECT_EQ(s.render, 0);
 }
@@ -142,7 +147,10 @@ TEST(StationFrame, TheLeavingFramePresentsTheStationAndTheModelTurns) {
     StartedGame g;
     GameState& s = g.s();
     s.station[kVerkehrsstation].emplace().typ = kVerkehrsstation;
-    s.nStation = kVerkehrsstation, s.render = 2, s.passagiertyp = 1, s.passagierziel = s.sternenpos;
+    s.nStation = kVerkehrsstation;
+    s.render = 2;
+    s.passagiertyp = 1;
+    s.passagierziel = s.sternenpos;
     const std::int32_t geld = s.geld;
     s.shift = 1;
     g.p.tracing = true;

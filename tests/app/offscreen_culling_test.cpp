@@ -99,7 +99,9 @@ TEST_F(OffscreenCulling, CoarseDistantMeshesKeepTheirDots) {
     EXPECT_EQ(fieldFullDraws, 0);
     EXPECT_LT(differingPixels(fieldCoarse, fieldFull), 100);
 
-    app.game.planetenpos = 8, app.game.render = 1, app.game.zKarte = -4000.0f;
+    app.game.planetenpos = 8;
+    app.game.render = 1;
+    app.game.zKarte = -4000.0f;
     render_frame(app);
     auto map = [&] {
         render_frame(app);  // nothing turns the map, so each frame is the same

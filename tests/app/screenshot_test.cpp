@@ -56,7 +56,8 @@ TEST(Screenshot, KeySavesIntoTheUsersFolderAndThePictureSaysSo) {
         app.game.render = c.render;
         render_frame(app);
         p.postMessage({platform::Message::KeyDown, c.key});
-        while (mainLoopPass(app) == Pass::Message) {}
+        while (mainLoopPass(app) == Pass::Message) {
+        }
         p.screenshots.finish();
         p.tracing = true;
         render_frame(app);

@@ -13,7 +13,11 @@
 namespace {
 
 // One input of the script: in a frame, a flag set or cleared.
-struct Input { int frame; std::int32_t GameState::*flag; std::int32_t value; };
+struct Input {
+    int frame;
+    std::int32_t GameState::*flag;
+    std::int32_t value;
+};
 
 // Fire held for most of the run while turning, a missile, a decoy, a giga
 // bomb late on.
@@ -40,8 +44,14 @@ void apply(GameState& s, const Input& in) {
 TEST(Pins, AFightAtTheMoon) {
     GameState s = freshWorld();
     arrive(s, 0, 2, 1, 6);
-    s.kanone = 2, s.energiespeicher = 2, s.energie = 14, s.schildspeicher = 4, s.schild = 28, s.lenkraketen = 2;
-    s.ecm = 1, s.gigabomben = 1;
+    s.kanone = 2;
+    s.energiespeicher = 2;
+    s.energie = 14;
+    s.schildspeicher = 4;
+    s.schild = 28;
+    s.lenkraketen = 2;
+    s.ecm = 1;
+    s.gigabomben = 1;
     s.raumschiff[20].emplace(9, s.rng).pos = {4000, 0, 0};  // in the line of fire
     s.raumschiff[21].emplace(6, s.rng).pos = {3000, -800, 600};
     s.rakete[0].emplace().pos = {0, 0, 20000};

@@ -23,7 +23,9 @@ namespace {
 
 Shot& shotAt(GameState& s, int slot, int typ, const D3DVECTOR& pos) {
     Shot& shot = s.schuss[slot].emplace();
-    shot.typ = typ, shot.pos = pos, shot.life = 50.0f;
+    shot.typ = typ;
+    shot.pos = pos;
+    shot.life = 50.0f;
     return shot;
 }
 
@@ -56,7 +58,9 @@ TEST(Weapons, RechargeByChargerLevelUpToSevenUnitsPerStorageLevel) {
         int frames = 0;
         for (; s.*store.units == 0; ++frames) recharge(s);
         EXPECT_EQ(frames, store.firstFrame);
-        s.*store.lader = 10, s.*store.speicher = 4, s.*store.units = 26;
+        s.*store.lader = 10;
+        s.*store.speicher = 4;
+        s.*store.units = 26;
         for (int i = 0; i < 1000; ++i) recharge(s);
         EXPECT_EQ(s.*store.units, 28);  // the cap of storage level 4
     }
@@ -68,7 +72,9 @@ TEST(Weapons, CannonFiresEvery11_6_4_3FramesForOneUnitEach) {
         GameState s = arena();
         QuietServices quiet;
         s.kanone = static_cast<std::uint16_t>(kanone);
-        s.energie = 20, s.energielader = 0, s.feuer = 1;
+        s.energie = 20;
+        s.energielader = 0;
+        s.feuer = 1;
         std::vector<int> shotFrames;
         for (int frame = 1; frame <= 30; ++frame) {
             recharge(s);
@@ -88,7 +94,10 @@ TEST(Weapons, CannonFiresEvery11_6_4_3FramesForOneUnitEach) {
 TEST(Weapons, AShotLeavesAlongTheViewAndAFullTableSpendsNothing) {
     GameState s = arena();
     QuietServices quiet;
-    s.speed = 30.0f, s.backsight = -1, s.feuer = 1, s.feuerzaehler = 11;
+    s.speed = 30.0f;
+    s.backsight = -1;
+    s.feuer = 1;
+    s.feuerzaehler = 11;
     fireCannon(s, quiet);
     ASSERT_TRUE(s.schuss[0]);
     // The ship's own speed stays in it.
@@ -129,7 +138,9 @@ TEST(Weapons, GigaBombOnlyInCombatAndWithoutLoot) {
 // count), one at a time, 1000 behind a ship under way, else ahead.
 TEST(Weapons, DecoyOnlyWhileAnEnemyMissileFlies) {
     GameState s = arena();
-    s.kampf = s.ecmKey = 1, s.ecm = 2, s.speed = 10.0f;
+    s.kampf = s.ecmKey = 1;
+    s.ecm = 2;
+    s.speed = 10.0f;
     s.rakete[kSpielerRakete].emplace();
     launchDecoy(s);
     EXPECT_EQ(std::tuple(s.dummy.has_value(), s.ecm), std::tuple(false, 2));
@@ -305,7 +316,10 @@ TEST(EnemyShips, AShipExactlyAtItsAimPointNeitherFiresNorGoesNaN) {
     for (int frame = 0; frame < 200; ++frame) {
         Random peek = s.rng;
         const D3DVECTOR next = fieldPosition(peek);
-        s.raumschiff[0]->pos = next, s.x = next.x, s.y = next.y, s.z = next.z;
+        s.raumschiff[0]->pos = next;
+        s.x = next.x;
+        s.y = next.y;
+        s.z = next.z;
         enemyShips(s);
         ASSERT_FALSE(s.schuss[0]) << frame;
         EXPECT_EQ(s.nahfeind, 0.0f);
@@ -349,7 +363,10 @@ TEST(Asteroids, MiningPaysOnceAndClearsTheMarkInTheUniverse) {
         SCOPED_TRACE(vorher);
         QuietServices quiet;
         s.beschleuniger = static_cast<std::uint16_t>(vorher);
-        s.x = rock.x, s.y = rock.y, s.z = rock.z, s.bergbaumeldungz = 0;
+        s.x = rock.x;
+        s.y = rock.y;
+        s.z = rock.z;
+        s.bergbaumeldungz = 0;
         asteroidContacts(s, quiet, {rock.x - 5000, rock.y, rock.z});
         EXPECT_EQ(std::tuple(s.x, s.bergbaumeldungz, quiet.sounds.back()), std::tuple(rock.x - 5000, 120, klang));
         EXPECT_EQ(std::tuple(s.beschleuniger, s.bergbaumeldung, s.geld), std::tuple(nachher, meldung, geld + lohn));

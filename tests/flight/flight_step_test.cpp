@@ -90,7 +90,10 @@ TEST(Flight, ViewNeverFailsFarOutside) {
 TEST(FlightFrame, MessagesShowAsLongAsTheirCounters) {
     GameState s = arena();
     QuietServices quiet;
-    s.sightchg = 2, s.beutezaehler = 1, s.bergbaumeldungz = 3, s.missionsmeldungz = 4;
+    s.sightchg = 2;
+    s.beutezaehler = 1;
+    s.bergbaumeldungz = 3;
+    s.missionsmeldungz = 4;
     std::string shown;
     for (int frame = 0; frame < 5; ++frame) {
         flightFrame(s, quiet);

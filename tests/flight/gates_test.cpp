@@ -22,7 +22,10 @@ GameState emptyLocation(int system, int planet, int body) {
 }
 
 void flyInto(GameState& s, const Gate& gate, float speed) {
-    s.x = gate.pos.x, s.y = gate.pos.y, s.z = gate.pos.z, s.speed = speed;
+    s.x = gate.pos.x;
+    s.y = gate.pos.y;
+    s.z = gate.pos.z;
+    s.speed = speed;
 }
 
 }  // namespace

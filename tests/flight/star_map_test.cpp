@@ -58,7 +58,12 @@ TEST(StarMap, TheVisibleWindow) {
 }
 
 TEST(StarMap, TheSearchTakesTheNearestStraightUpAndTheHigherIndexAtEqualDistance) {
-    struct Case { const char* what; std::vector<Offset> others; float rotateKarte; int ziel; };
+    struct Case {
+        const char* what;
+        std::vector<Offset> others;
+        float rotateKarte;
+        int ziel;
+    };
     const Case kCases[] = {
         {"nearer wins over the lower index", {{0, 100}, {3, 50}}, 0, 2},
         {"equal distance: the higher index", {{0, 100}, {-2, 100}, {200, 0}}, 0, 2},
@@ -74,7 +79,9 @@ TEST(StarMap, TheSearchTakesTheNearestStraightUpAndTheHigherIndexAtEqualDistance
 // and zooming are pinned by the star map run).
 TEST(StarMap, TheZoomStopsAtZeroAndTheMissionCellIsCleared) {
     GameState s = sky({});
-    s.aufgabePlanet = 4, s.aufgabeMond = 1, s.up = 1;
+    s.aufgabePlanet = 4;
+    s.aufgabeMond = 1;
+    s.up = 1;
     QuietServices quiet;
     starMapStep(s, quiet);
     EXPECT_EQ(s.zKarte, 0.0f);
@@ -89,7 +96,10 @@ TEST(StarMap, TheJumpArrivesAtTheOutermostPlanetBeforeTheStarGate) {
         GameState s = freshWorld();
         int fourteen = 0;
         while (s.stern[static_cast<std::size_t>(fourteen)].planeten != 14) ++fourteen;
-        s.planetenpos = 8, s.render = 1, s.zKarte = -50.0f, s.rotateKarte = 0.4f;
+        s.planetenpos = 8;
+        s.render = 1;
+        s.zKarte = -50.0f;
+        s.rotateKarte = 0.4f;
         // Put that system straight above Sol on the turned chart.
         Stern& ziel = s.stern[static_cast<std::size_t>(fourteen)];
         ziel.rekt = s.stern[0].rekt + 100.0f / 80.0f * std::sin(0.4f);

@@ -15,10 +15,13 @@ TEST(GamepadTest, AVirtualPadIsPluggedInMovedPressedAndPulledOut) {
     SdlPlatform p;
     ASSERT_TRUE(p.registerWindowClass());
     Message m;
-    while (p.peekMessage(m)) {}
+    while (p.peekMessage(m)) {
+    }
     SDL_VirtualJoystickDesc desc{};
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION, desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX, desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
     const int device = SDL_JoystickAttachVirtualEx(&desc);
     ASSERT_GE(device, 0) << SDL_GetError();
     ASSERT_TRUE(SDL_IsGameController(device));

@@ -15,7 +15,10 @@ using platform::sdl::Frustum;
 using platform::sdl::CoarseMesh;
 using platform::sdl::coarseMesh;
 
-struct TestMesh { std::vector<MeshVertex> vertices; std::vector<std::uint32_t> indices; };
+struct TestMesh {
+    std::vector<MeshVertex> vertices;
+    std::vector<std::uint32_t> indices;
+};
 
 // A unit sphere like the game's: longitude columns with a texture seam at
 // u = 0/1, a vertex per column at each pole, outward faces clockwise seen
@@ -27,7 +30,9 @@ TestMesh sphere(int columns, int rows, D3DVECTOR offset = {0, 0, 0}) {
         const float phi = 2 * 3.14159265f * u;
         MeshVertex v{};
         v.position = {std::sin(theta) * std::cos(phi), std::cos(theta), std::sin(theta) * std::sin(phi)};
-        v.normal = v.position, v.position = v.position + offset, v.u = u;
+        v.normal = v.position;
+        v.position = v.position + offset;
+        v.u = u;
         v.v = static_cast<float>(row) / static_cast<float>(rows);
         return v;
     };

@@ -23,7 +23,13 @@ using namespace platform;
 namespace fs = std::filesystem;
 
 TEST(PictureLayoutTest, ScaleBufferAndSamplesByDriverAndChoice) {
-    struct Case { int w, h; RenderScale scale; bool software; Rect shown; int bufferW, bufferH, samples; };
+    struct Case {
+        int w, h;
+        RenderScale scale;
+        bool software;
+        Rect shown;
+        int bufferW, bufferH, samples;
+    };
     const Case cases[] = {
         {1024, 768, RenderScale::Automatic, true, {0, 0, 1024, 768}, 1024, 768, 0},
         {1920, 1080, RenderScale::Automatic, true, {240, 0, 1440, 1080}, 1024, 768, 0},
@@ -107,7 +113,12 @@ TEST(UserFoldersTest, PicturesFolderAfterTheFreedesktopConventions) {
                                                            "XDG_DESKTOP_DIR=\"$HOME/Schreibtisch\"\n"
                                                            "XDG_PICTURES_DIR=\"$HOME/Bilder\"\n";
     std::ofstream(dir.path() / "conf/user-dirs.dirs") << "XDG_PICTURES_DIR=\"$HOME\"\n";
-    struct Case { const char* pictures; std::string config; const char *data, *home; std::string expected; };
+    struct Case {
+        const char* pictures;
+        std::string config;
+        const char *data, *home;
+        std::string expected;
+    };
     const Case cases[] = {
         {"/srv/fotos", "", nullptr, home.c_str(), "/srv/fotos/Sternfahrt"},
         {nullptr, "", nullptr, home.c_str(), home + "/Bilder/Sternfahrt"},

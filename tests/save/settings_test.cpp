@@ -21,8 +21,9 @@ namespace pad = platform::pad;
 TEST(Settings, BindingTakesAKeyFromAnotherActionOnlyBySwapping) {
     Belegung b = Belegung::standard();
     EXPECT_TRUE(b.gueltig());
-    EXPECT_EQ(std::tuple(b.aktionDerTaste(vk::Shift), b.aktionDerTaste(vk::Escape), b.aktionDesKnopfs(pad::RightTrigger)),
-              std::tuple(Aktion::Schneller, Aktion::Ende, Aktion::Schneller));
+    EXPECT_EQ(b.aktionDerTaste(vk::Shift), Aktion::Schneller);
+    EXPECT_EQ(b.aktionDerTaste(vk::Escape), Aktion::Ende);
+    EXPECT_EQ(b.aktionDesKnopfs(pad::RightTrigger), Aktion::Schneller);
 
     // Space belongs to fire: refused, nothing changes; swapped, fire gets
     // Return and slower has Space alone.
@@ -30,8 +31,9 @@ TEST(Settings, BindingTakesAKeyFromAnotherActionOnlyBySwapping) {
     EXPECT_EQ(b.bindeTaste(Aktion::Langsamer, vk::Space, false), Belegung::Ergebnis::Abgelehnt);
     EXPECT_EQ(b, vorher);
     EXPECT_EQ(b.bindeTaste(Aktion::Langsamer, vk::Space, true), Belegung::Ergebnis::Getauscht);
-    EXPECT_EQ(std::tuple(b.aktionDerTaste(vk::Space), b.aktionDerTaste(vk::Return), b.aktionDerTaste(vk::KeypadEnter)),
-              std::tuple(Aktion::Langsamer, Aktion::Feuer, std::nullopt));
+    EXPECT_EQ(b.aktionDerTaste(vk::Space), Aktion::Langsamer);
+    EXPECT_EQ(b.aktionDerTaste(vk::Return), Aktion::Feuer);
+    EXPECT_EQ(b.aktionDerTaste(vk::KeypadEnter), std::nullopt);
     EXPECT_TRUE(b.gueltig());
     // Esc's end of the game moves to F10 and keeps a key; Esc is free.
     EXPECT_EQ(b.bindeTaste(Aktion::Ende, vk::F10, false), Belegung::Ergebnis::Belegt);
@@ -41,17 +43,24 @@ TEST(Settings, BindingTakesAKeyFromAnotherActionOnlyBySwapping) {
     EXPECT_EQ(b.knopf(Aktion::Feuer), pad::None);
     EXPECT_TRUE(b.gueltig());
 
-    for (const int taste : {vk::Space, 0}) {  // another action's key, or none
-        Belegung falsch = Belegung::standard();
-        falsch.setze(Aktion::Stopp, {taste, 0}, pad::None);
-        EXPECT_FALSE(falsch.gueltig()) << taste;
-    }
+    Belegung doppelt = Belegung::standard();
+    doppelt.setze(Aktion::Stopp, {vk::Space, 0}, pad::None);
+    EXPECT_FALSE(doppelt.gueltig());
+    doppelt = Belegung::standard();
+    doppelt.setze(Aktion::Stopp, {0, 0}, pad::None);
+    EXPECT_FALSE(doppelt.gueltig());
 }
 
 TEST(Settings, TheFileReadsWhatItWritesAndPassesOverItsBadLines) {
     Einstellungen e;
-    e.sprache = "en", e.vollbild = false, e.aufloesung = Aufloesung::Original, e.lautstaerke = 30;
-    e.maus = 150, e.mausUmkehren = true, e.totzone = 35, e.pauseOhneFokus = false;
+    e.sprache = "en";
+    e.vollbild = false;
+    e.aufloesung = Aufloesung::Original;
+    e.lautstaerke = 30;
+    e.maus = 150;
+    e.mausUmkehren = true;
+    e.totzone = 35;
+    e.pauseOhneFokus = false;
     e.belegung.bindeTaste(Aktion::Feuer, 29, true);  // Z
     e.belegung.bindeKnopf(Aktion::Feuer, pad::RightShoulder, true);
     std::vector<std::string> warnungen;
@@ -59,7 +68,10 @@ TEST(Settings, TheFileReadsWhatItWritesAndPassesOverItsBadLines) {
     EXPECT_EQ(warnungen, std::vector<std::string>{});
     EXPECT_EQ(parseSettings("", warnungen), Einstellungen{});
 
-    struct Zeile { const char* text; bool warnt; };
+    struct Zeile {
+        const char* text;
+        bool warnt;
+    };
     const Zeile zeilen[] = {
         {"volume = 101", true},       {"volume = -1", true},          {"volume=40 # quiet", false},
         {"volume = 40x", true},       {"language = fr", true},        {"fullscreen = maybe", true},
@@ -133,13 +145,18 @@ TEST(Settings, TheScreenChangesThemAtOnce) {
 
     auto key = [&](int k, bool down = true) { WindowProc(app, {down ? Message::KeyDown : Message::KeyUp, k}); };
     key(vk::Return, false);  // Return's release does nothing here
-    for (int i = 0; i < 3; ++i) key(vk::Down);  // the volume
+    key(vk::Down);
+    key(vk::Down);
+    key(vk::Down);           // the volume
     key(vk::Left);
-    const Einstellungen gespeichert = loadSettings(app.einstellungsdatei);
-    EXPECT_EQ(std::tuple(app.einstellungen.lautstaerke, p.effectsVolume, gespeichert.lautstaerke), std::tuple(90, 90, 90));
+    EXPECT_EQ(app.einstellungen.lautstaerke, 90);
+    EXPECT_EQ(p.effectsVolume, 90);
+    EXPECT_EQ(loadSettings(app.einstellungsdatei).lautstaerke, 90);
     // ... which keeps the command line's window and scale, and saves neither
-    EXPECT_EQ(std::pair(p.fullScreenOn, p.renderScale), std::pair(false, platform::RenderScale::Original));
-    EXPECT_EQ(std::pair(gespeichert.vollbild, gespeichert.aufloesung), std::pair(true, Aufloesung::Automatisch));
+    EXPECT_FALSE(p.fullScreenOn);
+    EXPECT_EQ(p.renderScale, platform::RenderScale::Original);
+    EXPECT_TRUE(loadSettings(app.einstellungsdatei).vollbild);
+    EXPECT_EQ(loadSettings(app.einstellungsdatei).aufloesung, Aufloesung::Automatisch);
     key(vk::Up);
     key(vk::Right);          // the scale: on from the one in effect, round
     EXPECT_EQ(app.einstellungen.aufloesung, Aufloesung::Automatisch);

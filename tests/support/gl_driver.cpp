@@ -25,7 +25,9 @@ void keepGlDriverLoaded() {
             return 0;
         },
         &names);
-    for (const std::string& name : names) dlopen(name.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+    for (const std::string& name : names) {
+        dlopen(name.c_str(), RTLD_NOW | RTLD_NOLOAD | RTLD_NODELETE);
+    }
 }
 #else
 void keepGlDriverLoaded() {}

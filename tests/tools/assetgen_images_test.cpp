@@ -28,7 +28,10 @@ using platform::Image;
 
 // What the generator writes, written once per test process (CTest runs each
 // test in a process of its own) and read the way the game reads it.
-struct Generated { std::map<std::string, Image> images; std::map<std::string, std::string> sounds; };
+struct Generated {
+    std::map<std::string, Image> images;
+    std::map<std::string, std::string> sounds;
+};
 
 const Generated& generated() {
     static const Generated set = [] {

@@ -26,7 +26,10 @@ namespace {
 bool isShip(const std::string& file) { return file.rfind("Raumschiff", 0) == 0; }
 
 // A mesh of a file with the matrices of its frames applied.
-struct Placed { const xfile::XMesh* mesh; D3DMATRIX world; };
+struct Placed {
+    const xfile::XMesh* mesh;
+    D3DMATRIX world;
+};
 
 void collect(const xfile::XFrame& frame, const D3DMATRIX& parent, std::vector<Placed>& out) {
     D3DMATRIX world;
@@ -41,7 +44,12 @@ D3DVECTOR placed(const D3DVECTOR& p, const D3DMATRIX& m) {
     return out;
 }
 
-struct File { const AssetFile* row; std::string name; xfile::XFrame root; std::vector<Placed> meshes; };
+struct File {
+    const AssetFile* row;
+    std::string name;
+    xfile::XFrame root;
+    std::vector<Placed> meshes;
+};
 
 // Every mesh of the asset list, written once per test process and read back
 // the way the game reads it; a file that does not read fails every test.

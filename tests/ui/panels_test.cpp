@@ -153,7 +153,9 @@ TEST(Cockpit, CombatShowsTheDistanceAndTheReputationByItsThresholds) {
 TEST(Cockpit, BarsRunInRowsOfSevenUpToFourRows) {
     Panel panel;
     GameState& s = panel.s;
-    s.schild = 10, s.energie = 30, s.kanone = 3;
+    s.schild = 10;
+    s.energie = 30;
+    s.kanone = 3;
     panel.cockpit();
     EXPECT_EQ(panel.symbolsAt(panel.assets.bitmap[lpDDSEnergie], 392), 7);
     EXPECT_EQ(panel.symbolsAt(panel.assets.bitmap[lpDDSEnergie], 424), 3);

@@ -73,7 +73,10 @@ struct Screen {
     }
 };
 
-struct Pin { const char* copies; const char* text; };
+struct Pin {
+    const char* copies;
+    const char* text;
+};
 
 void expectPinned(const Screen& screen, const Pin& pin) {
     EXPECT_EQ(hex(fnv1a(screen.copies())), pin.copies) << "the panel and its copies";
@@ -88,14 +91,20 @@ TEST(StationScreens, TradeStationPinned) {
     Screen t(kHandelsstation);
     arrive(t.s, 0, 2, 0, 4711);
     t.s.geld = 123456;  // shown as its last five digits
-    t.s.goldld = 3, t.s.luxusgutld = 12, t.s.zeig = 14;
+    t.s.goldld = 3;
+    t.s.luxusgutld = 12;
+    t.s.zeig = 14;
     t.frame();
     expectPinned(t, {"c46fd0dc8947fd1f", "f50d539384f1ec8f"});
 }
 
 TEST(StationScreens, ShipyardPinned) {
     Screen t(kWerftstation);
-    t.s.kanone = 4, t.s.schildspeicher = 3, t.s.gigabomben = 2, t.s.laderaum = 31, t.s.zeig = 3;
+    t.s.kanone = 4;
+    t.s.schildspeicher = 3;
+    t.s.gigabomben = 2;
+    t.s.laderaum = 31;
+    t.s.zeig = 3;
     t.frame();
     expectPinned(t, {"4e191eae080aaef3", "3fbb168e9a9b5e59"});
 }
