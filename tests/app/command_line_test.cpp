@@ -8,21 +8,20 @@
 // own, off-screen.
 TEST(CommandLine, OptionsExitCodesAndWhatTheGameSays) {
     TempWorkDir dir;
-    struct Case {
-        const char* arguments;
-        int exitCode;
-        std::vector<const char*> said;
-    };
+    struct Case { const char* arguments; int exitCode; std::vector<const char*> said; };
     const Case cases[] = {
-        {"--help", 0, {"usage: sternfahrt", "--window", "--data DIR", "--script FILE", "--frames N", "--version"}},
+        {"--help", 0, {"usage: sternfahrt", "--window", "--render-scale native|original", "--data DIR", "--frames N"}},
         {"--version", 0, {"sternfahrt " STERNFAHRT_VERSION "\n"}},
         {"--fly", 2, {"'--fly'", "usage: sternfahrt"}},
         {"--frames", 2, {"usage: sternfahrt"}},
         {"--frames -3", 2, {"usage: sternfahrt"}},
+        {"--render-scale 4k", 2, {"'4k'", "usage: sternfahrt"}},
         {"--script nowhere.rec", 2, {"nowhere.rec"}},
         {"--data nowhere", 1, {"Error Loading Image", "not found in:\n  ", "/nowhere\n", "--data DIR"}},
         // From the build tree, with the data beside the game.
         {"--frames 3", 0, {}},
+        {"--render-scale native --frames 3", 0, {}},
+        {"--render-scale original --window --frames 3", 0, {}},
     };
     for (const Case& c : cases) {
         // A game that took a bad option for a good one would play on.

@@ -5,51 +5,23 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <map>
-
-#include "app/app.h"
 #include "app/controls.h"
 #include "app/frame.h"
-#include "platform/headless/headless_platform.h"
 #include "save/slot_files.h"
-#include "support/temp_dir.h"
+#include "support/font_cells.h"
+#include "support/started_game.h"
 
-using platform::HeadlessPlatform;
 using platform::Message;
 namespace vk = platform::vk;
 namespace pad = platform::pad;
 
 namespace {
 
-struct Game {
-    TempWorkDir dir;
-    HeadlessPlatform p;
-    App app{p};
-    Game() {
-        dir.writeMinimalGameData();
-        app.clockSource = [] { return 1234u; };
-        EXPECT_TRUE(Init(app));
-    }
-    GameState& s() { return app.game; }
+struct Game : StartedGame {
     void send(Message::Type type, int key, int value = 0) { WindowProc(app, {type, key, value}); }
     void frame() {
         render_frame(app);
         afterFrame(app);
-    }
-    // The characters the pictures flipped since tracing began put on row y.
-    std::string row(int y) const {
-        std::map<int, char> cells;
-        for (const std::string& line : p.shown) {
-            int x = 0, at = 0, source = 0, sx = 0, sy = 0;
-            if (std::sscanf(line.c_str(), "blit %d %d %d %d %d", &x, &at, &source, &sx, &sy) == 5 && at == y &&
-                source == app.assets.zeichensatz) {
-                cells[x] = static_cast<char>(32 + sy / 16 * 32 + sx / 16);
-            }
-        }
-        std::string out;
-        for (const auto& [x, c] : cells) out += c;
-        return out;
     }
 };
 
@@ -182,7 +154,7 @@ TEST(Controls, LosingTheFocusPausesUntilThePlayersKey) {
     EXPECT_EQ(g.app.paused, 1);
     g.p.tracing = true;
     EXPECT_EQ(mainLoopPass(g.app), Pass::Paused);
-    EXPECT_EQ(g.row(376), "Pause");
+    EXPECT_EQ(textRow(g.p, g.app.assets.zeichensatz, 376), "Pause");
     g.send(Message::FocusGained, 0);
     EXPECT_EQ(g.app.paused, 1);
     g.send(Message::KeyDown, vk::Pause);

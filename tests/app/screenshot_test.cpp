@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -16,20 +15,6 @@ namespace fs = std::filesystem;
 using platform::HeadlessPlatform;
 
 namespace {
-
-// The text the last frame drew in the row of the screenshot's message.
-std::string messageRow(HeadlessPlatform& p) {
-    std::string text;
-    for (const std::string& line : p.shown) {
-        HeadlessPlatform::Blit b{};
-        if (std::sscanf(line.c_str(), "blit %d %d %d %d %d", &b.x, &b.y, &b.source, &b.sourceRect.x,
-                        &b.sourceRect.y) == 5 && b.y == 732 && b.x < 768) {
-            text += glyphOf(b);
-        }
-    }
-    p.shown.clear();
-    return text.substr(0, text.find_last_not_of(' ') + 1);
-}
 
 void setOrClear(const char* name, const std::string& value) {
     if (value.empty()) unsetenv(name); else setenv(name, value.c_str(), 1);
@@ -75,9 +60,8 @@ TEST(Screenshot, KeySavesIntoTheUsersFolderAndThePictureSaysSo) {
         }
         p.screenshots.finish();
         p.tracing = true;
-        p.shown.clear();
         render_frame(app);
-        EXPECT_EQ(messageRow(p), c.message);
+        EXPECT_EQ(textRow(p, app.assets.zeichensatz, 732, 768), c.message);
         if (!c.folder.empty()) {
             const fs::path folder = dir.path() / c.folder;
             ASSERT_TRUE(fs::is_directory(folder));
@@ -88,7 +72,7 @@ TEST(Screenshot, KeySavesIntoTheUsersFolderAndThePictureSaysSo) {
         for (int i = 1; i < kFotomeldungFrames; ++i) render_frame(app);
         p.shown.clear();
         render_frame(app);
-        EXPECT_EQ(messageRow(p), "");
+        EXPECT_EQ(textRow(p, app.assets.zeichensatz, 732, 768), "");
         Cleanup(app);
     }
     unsetenv("XDG_PICTURES_DIR");

@@ -38,6 +38,7 @@ TEST(PictureLayoutTest, ScaleBufferAndSamplesByDriverAndChoice) {
         {1920, 1080, RenderScale::Original, false, {240, 0, 1440, 1080}, 1024, 768, 4},
         {3840, 2160, RenderScale::Automatic, false, {480, 0, 2880, 2160}, 2880, 2160, 4},
         {800, 800, RenderScale::Native, false, {0, 100, 800, 600}, 800, 600, 4},
+        {1280, 1024, RenderScale::Automatic, true, {0, 32, 1280, 960}, 1024, 768, 0},
     };
     for (const Case& c : cases) {
         const sdl::PictureLayout l = sdl::pictureLayout(c.w, c.h, c.scale, c.software, 8);

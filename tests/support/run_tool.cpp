@@ -25,3 +25,8 @@ std::string readFile(const std::string& path) {
     text << in.rdbuf();
     return text.str();
 }
+
+std::vector<std::uint8_t> readBytes(const std::string& path) {
+    const std::string bytes = readFile(path);
+    return {bytes.begin(), bytes.end()};
+}

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // Runs one of the project's command-line tools and collects what it prints
 // on stdout, and with `errorsToo` on stderr as well.
@@ -12,3 +14,4 @@ struct ToolRun {
 ToolRun runTool(const std::string& program, const std::string& arguments, bool errorsToo = false);
 
 std::string readFile(const std::string& path);
+std::vector<std::uint8_t> readBytes(const std::string& path);
