@@ -10,9 +10,8 @@
 #include <stb_image_write.h>
 
 namespace platform {
-namespace {
 
-PictureSaved fromError(int error) {
+PictureSaved pictureSavedAfter(int error) {
     switch (error) {
         case ENOSPC:
         case EDQUOT:
@@ -25,6 +24,8 @@ PictureSaved fromError(int error) {
         default: return PictureSaved::Failed;
     }
 }
+
+namespace {
 
 // Writes all bytes to a new file and flushes them to the disk; 0 or the
 // error.
@@ -78,23 +79,23 @@ PictureSaved savePicture(const std::string& folder, const std::string& name, con
     namespace fs = std::filesystem;
     std::error_code ec;
     fs::create_directories(folder, ec);
-    if (ec) return fromError(ec.value());
+    if (ec) return pictureSavedAfter(ec.value());
     const std::vector<unsigned char> bytes = pngBytes(image);
     if (bytes.empty()) return PictureSaved::Failed;
     for (int n = 1; n < 1000; ++n) {
         std::string file = name;
-        if (n > 1) file += "-" + std::to_string(n);
+        if (n > 1) file.append("-").append(std::to_string(n));
         const fs::path target = fs::path(folder) / (file + ".png");
         if (fs::exists(target, ec)) continue;
         const std::string temporary = target.string() + ".part";
         if (const int error = writeWhole(temporary, bytes)) {
             ::unlink(temporary.c_str());
-            return fromError(error);
+            return pictureSavedAfter(error);
         }
         if (::rename(temporary.c_str(), target.c_str()) != 0) {
             const int error = errno;
             ::unlink(temporary.c_str());
-            return fromError(error);
+            return pictureSavedAfter(error);
         }
         written = target.string();
         return PictureSaved::Saved;

@@ -18,6 +18,10 @@ std::vector<unsigned char> pngBytes(const Image& image);
 // Writes a PNG file; false when it cannot.
 bool writePng(const std::string& path, const Image& image);
 
+// What the player is told when writing failed with the system's `error`
+// (an errno value): the disk full, the folder not writable, or neither.
+PictureSaved pictureSavedAfter(int error);
+
 // Writes `name`.png into `folder`, making the folder if it is missing; a
 // name already taken gets "-2", "-3" ... added. The file is written under a
 // temporary name and renamed when whole, so no half picture is left behind.

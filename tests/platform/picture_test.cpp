@@ -5,6 +5,7 @@
 #include <stb_image.h>
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -172,6 +173,10 @@ TEST(PictureFileTest, FreeNamesAndTheReasonsItFails) {
     EXPECT_EQ(full, PictureSaved::DiskFull);
     EXPECT_FALSE(fs::exists("a/b/Gross.png"));
     EXPECT_FALSE(fs::exists("a/b/Gross.png.part"));
+    const std::pair<int, PictureSaved> reasons[] = {
+        {ENOSPC, PictureSaved::DiskFull}, {EDQUOT, PictureSaved::DiskFull}, {EROFS, PictureSaved::NotWritable},
+        {EACCES, PictureSaved::NotWritable}, {EIO, PictureSaved::Failed}};
+    for (const auto& [error, saved] : reasons) EXPECT_EQ(pictureSavedAfter(error), saved) << error;
 }
 
 // ---------------------------------------------------------------- on the real backend
