@@ -87,7 +87,7 @@ std::string help() {
         "the program's directory, else from data/ beside the program (the build tree).\n"
         "The savegames live in $XDG_DATA_HOME/sternfahrt (~/.local/share/sternfahrt),\n"
         "the settings in $XDG_CONFIG_HOME/sternfahrt/sternfahrt.conf (~/.config/...);\n"
-        "--window and --lang override the settings for one run.\n"
+        "--window, --lang and --render-scale override the settings for one run.\n"
         "F8 in the game ends it and opens the manual. See sternfahrt(6).\n";
     return text;
 }
