@@ -8,9 +8,9 @@
 #include <optional>
 #include <sstream>
 #include <string>
-#include <string_view>
 
 #include "app/app.h"
+#include "app/command_line.h"
 #include "app/input_script.h"
 #include "app/settings_file.h"
 #include "app/settings_screen.h"
@@ -20,68 +20,8 @@
 
 namespace {
 
-struct Settings {
-    bool windowed = false;
-    std::string lang;
-    std::optional<Aufloesung> scale;
-    bool help = false;
-    bool version = false;
-    std::string data;
-    std::string script;
-    std::int64_t frames = -1;  // -1: until the player ends the game
-};
-
-// The command line, one row an option: its name, the name of its value (or
-// none), what it does, and how it is taken.
-struct Option {
-    const char* name;
-    const char* value;
-    const char* help;
-    bool (*take)(Settings& settings, const char* value);
-};
-
-bool frameCount(Settings& s, const char* v) {
-    char* end = nullptr;
-    const long long n = std::strtoll(v, &end, 10);
-    s.frames = n;
-    return *v != '\0' && *end == '\0' && n >= 0;
-}
-
-constexpr Option kOptions[] = {
-    {"--window", nullptr, "play in a resizable window instead of full screen",
-     [](Settings& s, const char*) { return s.windowed = true; }},
-    {"--lang", "de|en", "speak German or English, not the desktop's language",
-     [](Settings& s, const char* v) { return knownLanguage(s.lang = v); }},
-    {"--render-scale", "native|original",
-     "draw the picture at the pixels it is shown with, or at 1024 x 768 scaled when shown (by default native "
-     "on a graphics card, original on a software renderer)",
-     [](Settings& s, const char* v) {
-         const std::string_view w = v;
-         s.scale = w == "native" ? Aufloesung::Bildschirm : Aufloesung::Original;
-         return w == "native" || w == "original";
-     }},
-    {"--data", "DIR", "read the data files from DIR",
-     [](Settings& s, const char* v) { return !(s.data = v).empty(); }},
-    {"--script", "FILE", "play the input recorded in FILE (for automated runs)",
-     [](Settings& s, const char* v) { return !(s.script = v).empty(); }},
-    {"--frames", "N", "end the game after N frames (for automated runs)", frameCount},
-    {"--help", nullptr, "show this help and end", [](Settings& s, const char*) { return s.help = true; }},
-    {"--version", nullptr, "show the version and end", [](Settings& s, const char*) { return s.version = true; }},
-};
-
-std::string usage() {
-    std::string text = "usage: sternfahrt";
-    for (const Option& o : kOptions) text += std::string(" [") + o.name + (o.value ? std::string(" ") + o.value : "") + "]";
-    return text + "\n";
-}
-
 std::string help() {
-    std::string text = usage() + "\nA space trading and combat game.\n\n";
-    for (const Option& o : kOptions) {
-        std::string left = std::string("  ") + o.name + (o.value ? std::string(" ") + o.value : "");
-        left.resize(std::max<std::size_t>(left.size() + 2, 18), ' ');
-        text += left + o.help + "\n";
-    }
+    std::string text = usage() + "\nA space trading and combat game.\n\n" + optionsHelp();
     text +=
         "\nWithout --data the data files are read from " STERNFAHRT_DATA_FROM_BIN " relative to\n"
         "the program's directory, else from data/ beside the program (the build tree).\n"
@@ -93,18 +33,10 @@ std::string help() {
 }
 
 // Nothing when the command line was read, else the exit code.
-std::optional<int> parse(int argc, char** argv, Settings& s) {
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        const Option* option = nullptr;
-        for (const Option& o : kOptions) {
-            if (arg == o.name) option = &o;
-        }
-        const char* value = option && option->value ? (i + 1 < argc ? argv[++i] : nullptr) : "";
-        if (!option || !value || !option->take(s, value)) {
-            std::fprintf(stderr, "sternfahrt: bad or incomplete option '%s'\n%s", argv[i], usage().c_str());
-            return 2;
-        }
+std::optional<int> parse(int argc, char** argv, CommandLine& s) {
+    if (std::string bad; !readCommandLine(argc, argv, s, bad)) {
+        std::fprintf(stderr, "sternfahrt: bad or incomplete option '%s'\n%s", bad.c_str(), usage().c_str());
+        return 2;
     }
     if (s.help) std::fputs(help().c_str(), stdout);
     if (s.version && !s.help) std::printf("sternfahrt %s\n", STERNFAHRT_VERSION);
@@ -115,7 +47,7 @@ std::optional<int> parse(int argc, char** argv, Settings& s) {
 // Where the data files are: the directory named, or the first of the usual
 // places that holds them. Says which files it lacks; where none holds them,
 // the places looked at, for the error box.
-std::optional<std::filesystem::path> findData(const Settings& s, std::string& looked) {
+std::optional<std::filesystem::path> findData(const CommandLine& s, std::string& looked) {
     const auto candidates = s.data.empty()
                                 ? platform::dataCandidates(platform::executableDirectory(), STERNFAHRT_DATA_FROM_BIN)
                                 : std::vector<std::filesystem::path>{std::filesystem::absolute(s.data)};
@@ -135,7 +67,7 @@ std::optional<std::filesystem::path> findData(const Settings& s, std::string& lo
 // The main loop of an automated run: the script's input before each frame
 // (and its clock values for the arrivals), and the end after the frames
 // asked for.
-int runAutomated(App& app, const Settings& s, std::vector<ScriptEvent> events) {
+int runAutomated(App& app, const CommandLine& s, std::vector<ScriptEvent> events) {
     std::optional<InputPlayer> player;
     if (!events.empty()) player.emplace(std::move(events), app, 0);
     if (!Init(app)) {
@@ -157,7 +89,7 @@ int runAutomated(App& app, const Settings& s, std::vector<ScriptEvent> events) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    Settings settings;
+    CommandLine settings;
     if (const auto exit = parse(argc, argv, settings)) return *exit;
 
     std::vector<ScriptEvent> events;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/command_line.h"
 #include "save/slot_files.h"
 #include "support/run_tool.h"
 #include "support/temp_dir.h"
@@ -36,5 +37,31 @@ TEST(CommandLine, OptionsExitCodesAndWhatTheGameSays) {
     // the user's data folder (here the test's own).
     for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
         EXPECT_EQ(entry.path(), slotDirectory()) << entry.path();
+    }
+}
+
+// What each option sets for the run; a value the option does not take is
+// named as the fault.
+TEST(CommandLine, EachOptionSetsItsPartOfTheRun) {
+    struct Case { std::vector<const char*> arguments; const char* bad; bool windowed; std::string lang;
+                  std::optional<Aufloesung> scale; std::int64_t frames; };
+    const Case cases[] = {
+        {{}, nullptr, false, "", std::nullopt, -1},
+        {{"--render-scale", "native"}, nullptr, false, "", Aufloesung::Bildschirm, -1},
+        {{"--render-scale", "original", "--window"}, nullptr, true, "", Aufloesung::Original, -1},
+        {{"--lang", "en", "--frames", "0"}, nullptr, false, "en", std::nullopt, 0},
+        {{"--lang", "fr"}, "fr", false, "fr", std::nullopt, -1},
+        {{"--render-scale"}, "--render-scale", false, "", std::nullopt, -1},
+        {{"--frames", "9x"}, "9x", false, "", std::nullopt, 9},
+    };
+    for (const Case& c : cases) {
+        std::vector<const char*> argv{"sternfahrt"};
+        argv.insert(argv.end(), c.arguments.begin(), c.arguments.end());
+        CommandLine line;
+        std::string bad;
+        EXPECT_EQ(readCommandLine(static_cast<int>(argv.size()), argv.data(), line, bad), c.bad == nullptr) << bad;
+        EXPECT_EQ(bad, c.bad ? c.bad : "");
+        EXPECT_EQ(std::tie(line.windowed, line.lang, line.scale, line.frames),
+                  std::tie(c.windowed, c.lang, c.scale, c.frames)) << (argv.size() > 1 ? argv[1] : "");
     }
 }
