@@ -36,8 +36,8 @@ session() {
 
 fail() { echo "FAIL  $*"; exit 1; }
 
-# Faster's row is the ninth of the screen; Return waits for the key, W.
-session 'for i in 1 2 3 4 5 6 7 8; do xdotool key Down; sleep 0.2; done; xdotool key Return; sleep 0.5; xdotool key w; sleep 0.5' \
+# Faster's row is the tenth of the screen; Return waits for the key, W.
+session 'for i in $(seq 9); do xdotool key Down; sleep 0.2; done; xdotool key Return; sleep 0.5; xdotool key w; sleep 0.5' \
   "$build/window-settings-bound.png" || fail "the game did not end on Esc"
 conf=$XDG_CONFIG_HOME/sternfahrt/sternfahrt.conf
 grep -q '^key.faster = W$' "$conf" 2>/dev/null || fail "the binding is not in $conf: $(cat "$conf" 2>&1 | grep faster)"
