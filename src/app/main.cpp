@@ -89,18 +89,18 @@ int runAutomated(App& app, const CommandLine& s, std::vector<ScriptEvent> events
 }  // namespace
 
 int main(int argc, char** argv) {
-    CommandLine settings;
-    if (const auto exit = parse(argc, argv, settings)) return *exit;
+    CommandLine line;
+    if (const auto exit = parse(argc, argv, line)) return *exit;
 
     std::vector<ScriptEvent> events;
-    if (!settings.script.empty()) {
-        std::ifstream in(settings.script);
+    if (!line.script.empty()) {
+        std::ifstream in(line.script);
         std::stringstream text;
         text << in.rdbuf();
         std::string error = "cannot be read";
         auto parsed = in ? parseInputScript(text.str(), error) : std::nullopt;
         if (!parsed) {
-            std::fprintf(stderr, "sternfahrt: %s: %s\n", settings.script.c_str(), error.c_str());
+            std::fprintf(stderr, "sternfahrt: %s: %s\n", line.script.c_str(), error.c_str());
             return 2;
         }
         events = std::move(*parsed);
@@ -112,18 +112,18 @@ int main(int argc, char** argv) {
     Einstellungen einstellungen = loadSettings(datei);
     platform::SdlPlatform::setApplicationId(STERNFAHRT_APP_ID);
     auto sdl = std::make_unique<platform::SdlPlatform>();
-    sdl->setWindowed(settings.windowed || !einstellungen.vollbild);
-    sdl->setRenderScale(renderScale(settings.scale.value_or(einstellungen.aufloesung)));
+    sdl->setWindowed(line.windowed || !einstellungen.vollbild);
+    sdl->setRenderScale(renderScale(line.scale.value_or(einstellungen.aufloesung)));
     std::unique_ptr<platform::Platform> platform = std::move(sdl);
     App app(*platform);
-    app.sprachwunsch = settings.lang.empty() ? einstellungen.sprache : settings.lang;
+    app.sprachwunsch = line.lang.empty() ? einstellungen.sprache : line.lang;
     app.einstellungen = std::move(einstellungen);
     app.einstellungsdatei = datei;
-    app.fensterAufRuf = settings.windowed;
-    app.aufloesungAufRuf = settings.scale;
+    app.fensterAufRuf = line.windowed;
+    app.aufloesungAufRuf = line.scale;
 
     std::string looked;
-    const auto data = findData(settings, looked);
+    const auto data = findData(line, looked);
     if (!data) {
         // Ends as a start-up without the font would, saying where it looked.
         platform->registerWindowClass();
@@ -138,6 +138,6 @@ int main(int argc, char** argv) {
     // Every session's input, for replay with --script.
     InputRecorder recorder("Eingabe.rec", app);
 #endif
-    if (settings.frames >= 0 || !events.empty()) return runAutomated(app, settings, std::move(events));
+    if (line.frames >= 0 || !events.empty()) return runAutomated(app, line, std::move(events));
     return WinMain(app);
 }
